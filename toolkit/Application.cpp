@@ -1,0 +1,131 @@
+#include "toolkit/Application.h"
+
+#include <QAbstractEventDispatcher>
+#include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QTimer>
+
+#include "toolkit/Form.h"
+#include "toolkit/WinApi.h"
+#include "toolkit/Screen.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+int gArgc = 0;
+QApplication* gQtApp = nullptr;
+} // namespace
+
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
+
+void TApplication::Initialize(int& argc, char** argv)
+{
+    if (Application)
+        return;
+    gArgc = argc;
+    gQtApp = new QApplication(gArgc, argv);
+    gQtApp->setQuitOnLastWindowClosed(false);
+    Application = new TApplication(nullptr);
+    Screen = new TScreen(nullptr);
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, gQtApp,
+                     [] { Application->DoIdle(); });
+}
+
+void TApplication::DoIdle()
+{
+    if (!FMainFormPainted || FInIdle || !OnIdle)
+        return;
+    FInIdle = true;
+    bool done = true;
+    // Copy: the handler may unhook itself.
+    TIdleEvent idle = OnIdle;
+    Guard(this, [&] { idle(this, done); });
+    FInIdle = false;
+}
+
+int TApplication::Run()
+{
+    if (FMainForm && !FTerminated)
+        FMainForm->Show();
+    if (FTerminated)
+        return 0;
+    return QApplication::exec();
+}
+
+void TApplication::Terminate()
+{
+    FTerminated = true;
+    QCoreApplication::exit(0);
+}
+
+void TApplication::ProcessMessages()
+{
+    QCoreApplication::processEvents();
+}
+
+void TApplication::HandleException(TObject* sender, const std::exception& e, bool deferBox)
+{
+    if (OnException) {
+        OnException(sender, e);
+        return;
+    }
+    std::string message = e.what();
+    if (deferBox) {
+        QTimer::singleShot(0, [message] { Application->ShowException(message); });
+        return;
+    }
+    ShowException(message);
+}
+
+void TApplication::ShowException(const std::string& message)
+{
+    MessageBox(message, "Error", MB_OK | MB_ICONSTOP);
+}
+
+TForm* TApplication::ActiveForm() const
+{
+    return FActiveForm.Get();
+}
+
+void TApplication::SetActiveForm(TForm* form)
+{
+    TForm* old = FActiveForm.Get();
+    if (old == form)
+        return;
+    TGuard<TForm> previous(old);
+    TGuard<TForm> next(form);
+    FActiveForm = next;
+    if (TForm* p = previous.Get())
+        p->Activated(false);
+    // The deactivation handler may have moved the activation on already.
+    if (TForm* n = next.Get(); n && FActiveForm.Get() == n)
+        n->Activated(true);
+}
+
+void TApplication::FormDeactivated(TForm* form)
+{
+    if (FActiveForm.Get() == form)
+        SetActiveForm(nullptr);
+}
+
+void TApplication::FormDestroyed(TForm* form)
+{
+    if (FActiveForm.Get() == form)
+        FActiveForm = TGuard<TForm>();
+    if (FMainForm == form)
+        FMainForm = nullptr;
+}
+
+void TApplication::SurfacePainted(TWinControl* control)
+{
+    if (!FMainFormPainted && FMainForm && control == FMainForm)
+        FMainFormPainted = true;
+}
+
+void TApplication::SetIcon(const unsigned char* png, size_t size)
+{
+    QPixmap pixmap;
+    if (pixmap.loadFromData(png, uint(size)))
+        QApplication::setWindowIcon(QIcon(pixmap));
+}

@@ -1,0 +1,132 @@
+#pragma once
+// A control: a component with a parent, bounds, visibility, alignment, anchors
+// and synchronous notifications. Windowless controls (TGraphicControl) are
+// painted by their windowed parent; windowed ones (TWinControl) have a widget.
+#include <functional>
+#include <string>
+
+#include "toolkit/Component.h"
+#include "toolkit/Font.h"
+#include "toolkit/Types.h"
+
+class TWinControl;
+
+enum TControlStyleFlag : unsigned { csOpaque = 1, csSetCaption = 2 };
+
+using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, int X, int Y)>;
+using TMouseMoveEvent = std::function<void(TObject* Sender, int X, int Y)>;
+
+class TControl : public TComponent {
+public:
+    TK_CLASS_NAME(TControl)
+    explicit TControl(TComponent* AOwner);
+    ~TControl() override;
+
+    TWinControl* Parent() const { return FParent; }
+    virtual void SetParent(TWinControl* parent);
+    virtual bool IsWindowed() const { return false; }
+
+    int Left() const { return FLeft; }
+    int Top() const { return FTop; }
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+    void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+    void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+    void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+    // Places the control; the new bounds become the origin its anchors keep.
+    void SetBounds(int left, int top, int width, int height);
+    TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
+    virtual int ClientWidth() const { return FWidth; }
+    virtual int ClientHeight() const { return FHeight; }
+    TRect ClientRect() const { return Rect(0, 0, ClientWidth(), ClientHeight()); }
+
+    bool Visible() const { return FVisible; }
+    virtual void SetVisible(bool value);
+    void Show() { SetVisible(true); }
+    void Hide() { SetVisible(false); }
+    bool Enabled() const { return FEnabled; }
+    virtual void SetEnabled(bool value);
+
+    TAlign Align() const { return FAlign; }
+    void SetAlign(TAlign value);
+    TAnchors Anchors() const { return FAnchors; }
+    void SetAnchors(TAnchors value);
+
+    TColor Color() const { return FColor; }
+    virtual void SetColor(TColor value);
+    const std::string& Caption() const { return FCaption; }
+    virtual void SetCaption(const std::string& value);
+    const TFont& Font() const { return FFont; }
+    virtual void SetFont(const TFont& font);
+    bool ParentFont() const { return FParentFont; }
+    void SetParentFont(bool value);
+    unsigned ControlStyle() const { return FControlStyle; }
+    void SetControlStyle(unsigned style) { FControlStyle = style; }
+    int TabOrder() const { return FTabOrder; }
+    void SetTabOrder(int value) { FTabOrder = value; }
+
+    virtual void Invalidate();
+    virtual void Update();
+    void Repaint() { Invalidate(); Update(); }
+    void BringToFront();
+
+    // Delivers a notification synchronously; the handler may destroy or move
+    // the control, so callers must not trust what they held before it.
+    intptr_t Perform(unsigned msg, intptr_t wparam, intptr_t lparam);
+    virtual void WndProc(TMessage& message);
+
+    virtual void Click();
+    virtual void DblClick();
+    TNotifyEvent OnClick;
+    TNotifyEvent OnDblClick;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TMouseMoveEvent OnMouseMove;
+
+    // Pointer input in client coordinates, delivered by the windowed parent
+    // (or the control's own widget). A press that arrives as a double click
+    // starts no click.
+    virtual void MouseDown(TMouseButton button, int x, int y, bool doubleClick);
+    virtual void MouseUp(TMouseButton button, int x, int y);
+    virtual void MouseMove(int x, int y);
+
+    TPoint ClientToScreen(TPoint p) const;
+    TPoint ScreenToClient(TPoint p) const;
+    // Screen position of the client area's top-left corner.
+    virtual TPoint ClientOrigin() const;
+
+protected:
+    // Called after the bounds changed; windowed controls move their widget.
+    virtual void BoundsChanged(const TRect& oldBounds);
+    virtual void VisibleChanged() {}
+    virtual void FontChanged() {}
+    virtual void CaptionChanged() {}
+    // Sets bounds without resetting the anchor origin (alignment and anchors).
+    void PlaceBy(int left, int top, int width, int height);
+    void RecordAnchorOrigin();
+    // New bounds from the anchors after the parent's client area changed size.
+    void ApplyAnchors(int parentWidth, int parentHeight);
+    void ParentFontChanged(const TFont& font);
+
+private:
+    friend class TWinControl;
+    void ApplyBounds(int left, int top, int width, int height);
+
+    TWinControl* FParent = nullptr;
+    int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+    bool FVisible = true;
+    bool FEnabled = true;
+    TAlign FAlign = alNone;
+    TAnchors FAnchors = akLeft | akTop;
+    TColor FColor = clBtnFace;
+    std::string FCaption;
+    TFont FFont;
+    bool FParentFont = true;
+    unsigned FControlStyle = 0;
+    int FTabOrder = -1;
+    bool FPressed = false;
+
+    TRect FAnchorOrigin;
+    int FAnchorParentWidth = -1, FAnchorParentHeight = -1;
+};

@@ -1,0 +1,438 @@
+#include "toolkit/Form.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+#include "toolkit/Application.h"
+#include "toolkit/FormFrame.h"
+#include "toolkit/MainMenu.h"
+#include "toolkit/MenuItem.h"
+#include "toolkit/QtBridge.h"
+#include "toolkit/Screen.h"
+#include "toolkit/SurfaceWidget.h"
+
+namespace {
+// Frame thickness is only known once a window manager has framed a window;
+// until then a form assumes what the last framed window of its kind measured.
+QMargins gMargins[2];
+
+bool IsToolStyle(TBorderStyle s) { return s == bsToolWindow || s == bsSizeToolWin; }
+
+// The offscreen platform keeps no stacking order and complains when asked.
+void RaiseWindow(QWidget* w)
+{
+    static const bool canRaise = QGuiApplication::platformName() != QLatin1String("offscreen");
+    if (canRaise)
+        w->raise();
+}
+} // namespace
+
+TForm::TForm(TComponent* AOwner) : TWinControl(AOwner)
+{
+    FFrame = new TkFormFrame(this);
+    FFrame->setAttribute(Qt::WA_QuitOnClose, false);
+    FClient = new TkSurfaceWidget(this);
+    FClient->setParent(FFrame);
+    SetWidget(FFrame, FClient, true);
+    TControl::SetVisible(false);
+    ApplyWindowFlags();
+    SetBounds(0, 0, 320, 240);
+    Screen->AddForm(this);
+}
+
+TForm::~TForm()
+{
+    Screen->RemoveForm(this);
+    Application->FormDestroyed(this);
+    if (FMenu) {
+        FMenu->OnStructureChange = nullptr;
+        FMenu->OnStateChange = nullptr;
+    }
+}
+
+QWidget* TForm::ClientHost() const { return FClient; }
+int TForm::ClientWidth() const { return FFrame->width(); }
+int TForm::ClientHeight() const { return std::max(0, FFrame->height() - MenuBarHeight()); }
+
+TPoint TForm::ClientOrigin() const
+{
+    QPoint p = FClient->mapToGlobal(QPoint(0, 0));
+    return TPoint{p.x(), p.y()};
+}
+
+int TForm::MenuBarHeight() const
+{
+    return FMenuBar ? FMenuBar->sizeHint().height() : 0;
+}
+
+static QMargins CurrentMargins(const QWidget* frame, TBorderStyle style)
+{
+    QMargins& cache = gMargins[IsToolStyle(style) ? 1 : 0];
+    if (frame->isVisible()) {
+        QRect f = frame->frameGeometry(), g = frame->geometry();
+        QMargins m(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
+        if (!m.isNull())
+            cache = m;
+    }
+    return cache;
+}
+
+void TForm::SetClientSize(int width, int height)
+{
+    FFrame->resize(std::max(0, width), std::max(0, height) + MenuBarHeight());
+    FrameGeometryChanged();
+}
+
+void TForm::LayoutFrame()
+{
+    const int mh = MenuBarHeight();
+    if (FMenuBar)
+        FMenuBar->setGeometry(0, 0, FFrame->width(), mh);
+    FClient->setGeometry(0, mh, FFrame->width(), std::max(0, FFrame->height() - mh));
+    ClientSizeChanged();
+}
+
+void TForm::FrameGeometryChanged()
+{
+    LayoutFrame();
+    QMargins m = CurrentMargins(FFrame, FBorderStyle);
+    QRect g = FFrame->geometry();
+    FSyncing = true;
+    PlaceBy(FFrame->x(), FFrame->y(), g.width() + m.left() + m.right(), g.height() + m.top() + m.bottom());
+    FSyncing = false;
+}
+
+void TForm::BoundsChanged(const TRect&)
+{
+    if (FSyncing)
+        return;
+    QMargins m = CurrentMargins(FFrame, FBorderStyle);
+    // A form left to the window manager's placement keeps it until shown.
+    bool placeable = FPlaced || !(FPosition == poDefault || FPosition == poDefaultPosOnly);
+    if (placeable)
+        FFrame->move(Left(), Top());
+    FFrame->resize(std::max(0, Width() - m.left() - m.right()), std::max(0, Height() - m.top() - m.bottom()));
+    LayoutFrame();
+}
+
+void TForm::SetConstraints(int minWidth, int minHeight)
+{
+    FMinWidth = minWidth;
+    FMinHeight = minHeight;
+    QMargins m = CurrentMargins(FFrame, FBorderStyle);
+    FFrame->setMinimumSize(std::max(0, minWidth - m.left() - m.right()), std::max(0, minHeight - m.top() - m.bottom()));
+}
+
+void TForm::SetBorderStyle(TBorderStyle value)
+{
+    if (value == FBorderStyle)
+        return;
+    FBorderStyle = value;
+    ApplyWindowFlags();
+}
+
+void TForm::SetFormStyle(TFormStyle value)
+{
+    if (value == FFormStyle)
+        return;
+    FFormStyle = value;
+    ApplyWindowFlags();
+}
+
+void TForm::SetWindowState(TWindowState value)
+{
+    FWindowState = value;
+    if (!Visible())
+        return;
+    if (value == wsMaximized)
+        FFrame->showMaximized();
+    else if (value == wsMinimized)
+        FFrame->showMinimized();
+    else
+        FFrame->showNormal();
+}
+
+void TForm::ApplyWindowFlags()
+{
+    Qt::WindowFlags f = Qt::Window;
+    if (IsToolStyle(FBorderStyle))
+        f = Qt::Tool;
+    else if (FBorderStyle == bsDialog)
+        f = Qt::Dialog;
+    if (FBorderStyle == bsNone)
+        f |= Qt::FramelessWindowHint;
+    if (FFormStyle == fsStayOnTop)
+        f |= Qt::WindowStaysOnTopHint;
+    bool visible = FFrame->isVisible();
+    FFrame->setWindowFlags(f);
+    if (visible)
+        FFrame->show();
+}
+
+void TForm::CaptionChanged()
+{
+    FFrame->setWindowTitle(ToQString(Caption()));
+}
+
+void TForm::PlaceForFirstShow()
+{
+    TForm* main = Application->MainForm();
+    if (FPosition == poMainFormCenter && main && main != this && main->Visible()) {
+        SetBounds(main->Left() + (main->Width() - Width()) / 2, main->Top() + (main->Height() - Height()) / 2, Width(), Height());
+    } else if (FPosition == poScreenCenter || FPosition == poMainFormCenter) {
+        SetBounds((Screen->Width() - Width()) / 2, (Screen->Height() - Height()) / 2, Width(), Height());
+    }
+}
+
+void TForm::VisibleChanged()
+{
+    if (Visible()) {
+        if (!FPlaced) {
+            PlaceForFirstShow();
+            FPlaced = true;
+        }
+        if (FWindowState == wsMaximized)
+            FFrame->showMaximized();
+        else
+            FFrame->show();
+        RaiseWindow(FFrame);
+        FFrame->activateWindow();
+        Application->SetActiveForm(this);
+    } else {
+        FFrame->hide();
+        Application->FormDeactivated(this);
+    }
+}
+
+void TForm::Show()
+{
+    if (!Visible()) {
+        SetVisible(true);
+        return;
+    }
+    RaiseWindow(FFrame);
+    FFrame->activateWindow();
+    Application->SetActiveForm(this);
+}
+
+void TForm::Close()
+{
+    TCloseAction action = Application->MainForm() == this ? caFree : caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == caNone || action == caMinimize)
+        return;
+    if (Application->MainForm() == this) {
+        Hide();
+        Application->Terminate();
+        return;
+    }
+    Hide();
+    if (action == caFree) {
+        TGuard<TForm> self(this);
+        QTimer::singleShot(0, [self] {
+            if (TForm* f = self.Get())
+                delete f;
+        });
+    }
+}
+
+void TForm::SetFocus()
+{
+    // A hidden window cannot take the focus; asking for it is not an error.
+    if (!Visible())
+        return;
+    RaiseWindow(FFrame);
+    FFrame->activateWindow();
+    Application->SetActiveForm(this);
+}
+
+bool TForm::Active() const
+{
+    return Application->ActiveForm() == this;
+}
+
+void TForm::FitToControls()
+{
+    bool any = false;
+    TRect box;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (!c->Visible())
+            continue;
+        TRect r = c->BoundsRect();
+        box = any ? Rect(std::min(box.Left, r.Left), std::min(box.Top, r.Top), std::max(box.Right, r.Right), std::max(box.Bottom, r.Bottom)) : r;
+        any = true;
+    }
+    if (!any)
+        return;
+    if (box.Left != 0 || box.Top != 0)
+        for (int i = 0; i < ControlCount(); ++i) {
+            TControl* c = Controls(i);
+            if (c->Visible() && c->Align() == alNone)
+                c->SetBounds(c->Left() - box.Left, c->Top() - box.Top, c->Width(), c->Height());
+        }
+    SetClientSize(box.Width(), box.Height());
+}
+
+void TForm::DoCreate()
+{
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TForm::Activated(bool active)
+{
+    if (active && OnActivate)
+        OnActivate(this);
+    else if (!active && OnDeactivate)
+        OnDeactivate(this);
+}
+
+void TForm::FrameCloseRequested()
+{
+    Close();
+}
+
+bool TForm::FrameKey(int key)
+{
+    TControl* target = nullptr;
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        target = FDefaultControl.Get();
+    else if (key == Qt::Key_Escape)
+        target = FCancelControl.Get();
+    if (!target || !target->Visible() || !target->Enabled())
+        return false;
+    target->Click();
+    return true;
+}
+
+void TForm::FramePointerLeft()
+{
+    TGuard<TForm> self(this);
+    Perform(CM_MOUSELEAVE, 0, 0);
+    if (!self.Alive() || !Visible())
+        return;
+    // Leaving the client area onto the frame or caption bar: no further leave
+    // event comes when the pointer then leaves the frame, so watch for it.
+    if (FFrame->frameGeometry().contains(QCursor::pos())) {
+        if (!FLeavePoll) {
+            FLeavePoll = new QTimer(FFrame);
+            FLeavePoll->setInterval(50);
+            QObject::connect(FLeavePoll, &QTimer::timeout, FFrame, [this] {
+                Application->Guard(this, [this] { CheckPointerOffFrame(); });
+            });
+        }
+        FLeavePoll->start();
+    }
+}
+
+void TForm::CheckPointerOffFrame()
+{
+    if (Visible() && FFrame->frameGeometry().contains(QCursor::pos()))
+        return;
+    FLeavePoll->stop();
+    if (Visible())
+        Perform(CM_MOUSELEAVE, 0, 0);
+}
+
+void TForm::FramePointerEntered()
+{
+    if (FLeavePoll)
+        FLeavePoll->stop();
+}
+
+void TForm::SetMenu(TMainMenu* menu)
+{
+    if (FMenu)
+        FMenu->OnStructureChange = nullptr, FMenu->OnStateChange = nullptr;
+    FMenu = menu;
+    if (menu) {
+        if (!FMenuBar)
+            FMenuBar = new QMenuBar(FFrame);
+        FMenuBar->show();
+        menu->OnStructureChange = [this] { RebuildMenuBar(); };
+        menu->OnStateChange = [this](TMenuItem* item) { MenuItemStateChanged(item); };
+        RebuildMenuBar();
+    } else if (FMenuBar) {
+        delete FMenuBar;
+        FMenuBar = nullptr;
+    }
+    int w = FFrame->width(), h = ClientHeight();
+    FFrame->resize(w, h + MenuBarHeight());
+    FrameGeometryChanged();
+}
+
+namespace {
+void ConnectItem(QAction* action, TMenuItem* item)
+{
+    TGuard<TMenuItem> guard(item);
+    QObject::connect(action, &QAction::triggered, action, [guard] {
+        TMenuItem* it = guard.Get();
+        if (!it)
+            return;
+        // The check mark is the item's to set, not Qt's toggle.
+        if (it->Action())
+            it->Action()->setChecked(it->Checked());
+        Application->Guard(it, [it] { it->Click(); });
+    });
+}
+
+void FillMenu(QMenu* menu, TMenuItem* parent)
+{
+    for (int i = 0; i < parent->Count(); ++i) {
+        TMenuItem* item = parent->Items(i);
+        if (item->Count() > 0) {
+            QMenu* sub = menu->addMenu(ToQString(item->Caption()));
+            item->SetAction(sub->menuAction());
+            FillMenu(sub, item);
+            continue;
+        }
+        QAction* a = menu->addAction(ToQString(item->Caption()));
+        a->setCheckable(item->Checked());
+        a->setChecked(item->Checked());
+        a->setEnabled(item->Enabled());
+        item->SetAction(a);
+        ConnectItem(a, item);
+    }
+}
+} // namespace
+
+void TForm::RebuildMenuBar()
+{
+    if (!FMenuBar || !FMenu)
+        return;
+    FMenuBar->clear();
+    for (QMenu* old : FMenuBar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        old->deleteLater();
+    TMenuItem* root = FMenu->Items();
+    for (int i = 0; i < root->Count(); ++i) {
+        TMenuItem* top = root->Items(i);
+        if (top->Count() == 0 && top->OnClick) {
+            QAction* a = FMenuBar->addAction(ToQString(top->Caption()));
+            top->SetAction(a);
+            ConnectItem(a, top);
+            continue;
+        }
+        QMenu* m = new QMenu(ToQString(top->Caption()), FMenuBar);
+        FMenuBar->addMenu(m);
+        top->SetAction(m->menuAction());
+        FillMenu(m, top);
+    }
+    LayoutFrame();
+}
+
+void TForm::MenuItemStateChanged(TMenuItem* item)
+{
+    QAction* a = item->Action();
+    if (!a)
+        return;
+    if (item->Count() == 0) {
+        a->setCheckable(item->Checked());
+        a->setChecked(item->Checked());
+    }
+    a->setEnabled(item->Enabled());
+}

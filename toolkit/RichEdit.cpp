@@ -1,0 +1,56 @@
+#include "toolkit/RichEdit.h"
+
+#include <QTextEdit>
+
+#include "toolkit/QtBridge.h"
+#include "toolkit/RtfDocument.h"
+
+TRichEdit::TRichEdit(TComponent* AOwner) : TWinControl(AOwner)
+{
+    auto* w = new QTextEdit();
+    w->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    w->setLineWrapMode(QTextEdit::WidgetWidth);
+    w->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    SetWidget(w, w, false);
+    SetBounds(0, 0, 185, 89);
+}
+
+void TRichEdit::LoadRichText(const std::string& rtf)
+{
+    auto* w = static_cast<QTextEdit*>(Handle());
+    FillTextDocumentFromRtf(*w->document(), rtf, ToQFont(Font()));
+}
+
+void TRichEdit::SetReadOnly(bool value)
+{
+    FReadOnly = value;
+    static_cast<QTextEdit*>(Handle())->setReadOnly(value);
+}
+
+void TRichEdit::SetScrollBars(TScrollStyle value)
+{
+    FScrollBars = value;
+    auto* w = static_cast<QTextEdit*>(Handle());
+    w->setVerticalScrollBarPolicy(value == ssVertical || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    w->setHorizontalScrollBarPolicy(value == ssHorizontal || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+void TRichEdit::SetColor(TColor value)
+{
+    TWinControl::SetColor(value);
+    auto* w = static_cast<QTextEdit*>(Handle());
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, ToQColor(value));
+    w->setPalette(p);
+}
+
+std::string TRichEdit::PlainText() const
+{
+    return FromQString(static_cast<QTextEdit*>(Handle())->toPlainText());
+}
+
+QTextDocument* TRichEdit::Document() const
+{
+    return static_cast<QTextEdit*>(Handle())->document();
+}

@@ -1,0 +1,31 @@
+#include "toolkit/Screen.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
+
+TScreen* Screen = nullptr;
+
+TScreen::TScreen(TComponent* AOwner) : TComponent(AOwner) {}
+
+int TScreen::Width() const
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().width() : 0;
+}
+
+int TScreen::Height() const
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    return s ? s->geometry().height() : 0;
+}
+
+void TScreen::AddForm(TForm* form)
+{
+    FForms.push_back(form);
+}
+
+void TScreen::RemoveForm(TForm* form)
+{
+    FForms.erase(std::remove(FForms.begin(), FForms.end(), form), FForms.end());
+}

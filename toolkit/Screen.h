@@ -1,0 +1,24 @@
+#pragma once
+// The primary screen and the list of all forms, hidden ones included.
+#include <vector>
+
+#include "toolkit/Component.h"
+
+class TForm;
+
+class TScreen : public TComponent {
+public:
+    TK_CLASS_NAME(TScreen)
+    explicit TScreen(TComponent* AOwner);
+    int Width() const;
+    int Height() const;
+    int FormCount() const { return int(FForms.size()); }
+    TForm* Forms(int index) const { return FForms.at(size_t(index)); }
+    void AddForm(TForm* form);
+    void RemoveForm(TForm* form);
+
+private:
+    std::vector<TForm*> FForms;
+};
+
+extern TScreen* Screen;

@@ -1,0 +1,72 @@
+#include "toolkit/WidgetAdapter.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "toolkit/Application.h"
+#include "toolkit/WinControl.h"
+
+TkWidgetAdapter::TkWidgetAdapter(TWinControl* control, QWidget* widget, bool routeButtons)
+    : QObject(widget), FControl(control), FRouteButtons(routeButtons)
+{
+    widget->installEventFilter(this);
+}
+
+namespace {
+TMouseButton ButtonOf(Qt::MouseButton b)
+{
+    return b == Qt::RightButton ? mbRight : b == Qt::MiddleButton ? mbMiddle : mbLeft;
+}
+TPoint PointOf(const QMouseEvent* e)
+{
+    QPoint p = e->position().toPoint();
+    return TPoint{p.x(), p.y()};
+}
+} // namespace
+
+bool TkWidgetAdapter::eventFilter(QObject*, QEvent* event)
+{
+    TWinControl* c = FControl;
+    switch (event->type()) {
+    case QEvent::Enter: {
+        auto* e = static_cast<QEnterEvent*>(event);
+        QPoint p = e->position().toPoint();
+        Application->Guard(c, [&] {
+            TGuard<TWinControl> self(c);
+            c->Perform(CM_MOUSEENTER, 0, 0);
+            if (self.Alive())
+                c->PointerMovedTo(TPoint{p.x(), p.y()});
+        });
+        break;
+    }
+    case QEvent::Leave:
+        Application->Guard(c, [&] {
+            TGuard<TWinControl> self(c);
+            c->PointerLeft();
+            if (self.Alive())
+                c->Perform(CM_MOUSELEAVE, 0, 0);
+        });
+        break;
+    case QEvent::MouseMove:
+        Application->Guard(c, [&] { c->PointerMovedTo(PointOf(static_cast<QMouseEvent*>(event))); });
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        if (FRouteButtons) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            bool press = event->type() != QEvent::MouseButtonRelease;
+            bool dbl = event->type() == QEvent::MouseButtonDblClick;
+            Application->Guard(c, [&] { c->PointerButton(press, ButtonOf(e->button()), PointOf(e), dbl); });
+            return true;
+        }
+        break;
+    case QEvent::Resize:
+        Application->Guard(c, [&] { c->ClientSizeChanged(); });
+        break;
+    default:
+        break;
+    }
+    return false;
+}

@@ -1,0 +1,340 @@
+#include "toolkit/WinControl.h"
+
+#include <QImage>
+#include <QWidget>
+#include <algorithm>
+
+#include "toolkit/Canvas.h"
+#include "toolkit/Form.h"
+#include "toolkit/GraphicControl.h"
+#include "toolkit/QtBridge.h"
+#include "toolkit/WidgetAdapter.h"
+
+TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FSurfaceCanvas(std::make_unique<TCanvas>()) {}
+
+TWinControl::~TWinControl()
+{
+    // The controls it parents go first, so no widget outlives its host.
+    while (!FControls.empty()) {
+        TControl* c = FControls.back();
+        RemoveControl(c);
+        delete c;
+    }
+    delete FWidget;
+    FWidget = nullptr;
+}
+
+void TWinControl::SetWidget(QWidget* widget, QWidget* eventSource, bool routeButtons)
+{
+    FWidget = widget;
+    if (eventSource)
+        new TkWidgetAdapter(this, eventSource, routeButtons);
+    FWidget->setGeometry(Left(), Top(), Width(), Height());
+    ApplyWidgetFont();
+}
+
+void TWinControl::SetParent(TWinControl* parent)
+{
+    TControl::SetParent(parent);
+}
+
+int TWinControl::IndexOfControl(const TControl* control) const
+{
+    auto it = std::find(FControls.begin(), FControls.end(), control);
+    return it == FControls.end() ? -1 : int(it - FControls.begin());
+}
+
+TControl* TWinControl::ControlAtPos(TPoint p) const
+{
+    for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
+        TControl* c = *it;
+        if (!c->IsWindowed() && c->Visible() && PtInRect(c->BoundsRect(), p))
+            return c;
+    }
+    return nullptr;
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    FControls.push_back(control);
+    control->FParent = this;
+    if (control->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(control);
+        if (w->FWidget && ClientHost()) {
+            w->FWidget->setParent(ClientHost());
+            w->FWidget->raise();
+            w->ShowWidgetIfPlaced();
+        }
+    }
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    auto it = std::find(FControls.begin(), FControls.end(), control);
+    if (it == FControls.end())
+        return;
+    if (!control->IsWindowed() && control->Visible())
+        InvalidateArea(control->BoundsRect());
+    FControls.erase(it);
+    if (FMouseControl.Get() == control)
+        FMouseControl = TGuard<TControl>();
+    if (FCaptureControl.Get() == control)
+        FCaptureControl = TGuard<TControl>();
+    control->FParent = nullptr;
+    if (control->IsWindowed()) {
+        auto* w = static_cast<TWinControl*>(control);
+        if (w->FWidget) {
+            w->FWidget->hide();
+            w->FWidget->setParent(nullptr);
+        }
+    }
+}
+
+void TWinControl::MoveToFront(TControl* control)
+{
+    auto it = std::find(FControls.begin(), FControls.end(), control);
+    if (it == FControls.end())
+        return;
+    FControls.erase(it);
+    FControls.push_back(control);
+    if (control->IsWindowed()) {
+        if (QWidget* w = static_cast<TWinControl*>(control)->FWidget)
+            w->raise();
+    } else {
+        control->Invalidate();
+    }
+}
+
+void TWinControl::ShowWidgetIfPlaced()
+{
+    if (!FWidget || !Parent())
+        return;
+    FWidget->setVisible(Visible());
+}
+
+int TWinControl::ClientWidth() const { return ClientHost() ? ClientHost()->width() : Width(); }
+int TWinControl::ClientHeight() const { return ClientHost() ? ClientHost()->height() : Height(); }
+
+TPoint TWinControl::ClientOrigin() const
+{
+    if (!ClientHost())
+        return TControl::ClientOrigin();
+    QPoint p = ClientHost()->mapToGlobal(QPoint(0, 0));
+    return TPoint{p.x(), p.y()};
+}
+
+void TWinControl::SetVisible(bool value)
+{
+    TControl::SetVisible(value);
+}
+
+void TWinControl::VisibleChanged()
+{
+    ShowWidgetIfPlaced();
+}
+
+void TWinControl::SetEnabled(bool value)
+{
+    TControl::SetEnabled(value);
+    if (FWidget)
+        FWidget->setEnabled(value);
+}
+
+void TWinControl::Invalidate()
+{
+    if (ClientHost())
+        ClientHost()->update();
+}
+
+void TWinControl::Update()
+{
+    if (ClientHost() && ClientHost()->isVisible())
+        ClientHost()->repaint();
+}
+
+void TWinControl::InvalidateArea(const TRect& r)
+{
+    if (ClientHost() && !r.IsEmpty())
+        ClientHost()->update(ToQRect(r));
+}
+
+void TWinControl::UpdateArea(const TRect& r)
+{
+    if (ClientHost() && ClientHost()->isVisible() && !r.IsEmpty())
+        ClientHost()->repaint(ToQRect(r));
+}
+
+void TWinControl::SetFocus()
+{
+    TControl* root = this;
+    while (root->Parent())
+        root = root->Parent();
+    if (auto* form = dynamic_cast<TForm*>(root); form && form != this && !form->Active())
+        form->SetFocus();
+    if (FWidget)
+        FWidget->setFocus(Qt::OtherFocusReason);
+}
+
+bool TWinControl::Focused() const
+{
+    return FWidget && FWidget->hasFocus();
+}
+
+void TWinControl::BoundsChanged(const TRect&)
+{
+    if (FWidget && FWidget->parentWidget())
+        FWidget->setGeometry(Left(), Top(), Width(), Height());
+    else if (FWidget && !FWidget->isWindow())
+        FWidget->setGeometry(Left(), Top(), Width(), Height());
+    ClientSizeChanged();
+}
+
+void TWinControl::ClientSizeChanged()
+{
+    int w = ClientWidth(), h = ClientHeight();
+    if (w == FLastClientWidth && h == FLastClientHeight)
+        return;
+    bool first = FLastClientWidth < 0;
+    FLastClientWidth = w;
+    FLastClientHeight = h;
+    if (!first)
+        ClientResized();
+    else
+        Realign();
+}
+
+void TWinControl::ClientResized()
+{
+    Realign();
+}
+
+void TWinControl::Realign()
+{
+    if (FRealigning)
+        return;
+    FRealigning = true;
+    struct Reset {
+        bool& f;
+        ~Reset() { f = false; }
+    } reset{FRealigning};
+    const int w = ClientWidth(), h = ClientHeight();
+    int top = 0, bottom = h;
+    std::vector<TControl*> controls = FControls;
+    for (TControl* c : controls)
+        if (c->Visible() && c->Align() == alTop) {
+            c->PlaceBy(0, top, w, c->Height());
+            top += c->Height();
+        }
+    for (TControl* c : controls)
+        if (c->Visible() && c->Align() == alBottom) {
+            bottom -= c->Height();
+            c->PlaceBy(0, bottom, w, c->Height());
+        }
+    for (TControl* c : controls) {
+        if (c->Align() == alClient && c->Visible())
+            c->PlaceBy(0, top, w, bottom - top);
+        else if (c->Align() == alNone)
+            c->ApplyAnchors(w, h);
+    }
+}
+
+void TWinControl::FontChanged()
+{
+    ApplyWidgetFont();
+    for (TControl* c : FControls)
+        c->ParentFontChanged(Font());
+}
+
+void TWinControl::ApplyWidgetFont()
+{
+    if (FWidget)
+        FWidget->setFont(ToQFont(Font()));
+}
+
+void TWinControl::PaintWindow(TCanvas& canvas)
+{
+    canvas.Brush.Color = Color();
+    canvas.Brush.Style = bsSolid;
+    canvas.FillRect(canvas.ClipRect());
+}
+
+void TWinControl::PaintSurface(QImage& surface, const TRect& clip)
+{
+    TCanvas& canvas = *FSurfaceCanvas;
+    struct Detach {
+        TCanvas& c;
+        ~Detach() { c.Detach(); }
+    } detach{canvas};
+    canvas.Attach(&surface, 0, 0, clip);
+    if (!(ControlStyle() & csOpaque)) {
+        canvas.Brush.Color = Color();
+        canvas.Brush.Style = bsSolid;
+        canvas.FillRect(clip);
+    }
+    PaintWindow(canvas);
+    // By index: a child's paint may not reorder the list, but stay safe if it does.
+    for (size_t i = 0; i < FControls.size(); ++i) {
+        TControl* c = FControls[i];
+        if (c->IsWindowed() || !c->Visible())
+            continue;
+        TRect r = IntersectRect(c->BoundsRect(), clip);
+        if (r.IsEmpty())
+            continue;
+        static_cast<TGraphicControl*>(c)->PaintOn(surface, r);
+    }
+}
+
+void TWinControl::PointerMovedTo(TPoint p)
+{
+    TControl* target = ControlAtPos(p);
+    if (target != FMouseControl.Get()) {
+        TGuard<TWinControl> self(this);
+        TGuard<TControl> old = FMouseControl;
+        TGuard<TControl> next(target);
+        FMouseControl = next;
+        if (TControl* o = old.Get())
+            o->Perform(CM_MOUSELEAVE, 0, 0);
+        if (!self.Alive())
+            return;
+        TControl* n = next.Get();
+        if (n && FMouseControl.Get() == n && n->Parent() == this)
+            n->Perform(CM_MOUSEENTER, 0, 0);
+        if (!self.Alive())
+            return;
+    }
+    TControl* mover = FCaptureControl.Get();
+    if (!mover)
+        mover = FMouseControl.Get();
+    if (mover && mover->Parent() == this)
+        mover->MouseMove(p.X - mover->Left(), p.Y - mover->Top());
+    else
+        MouseMove(p.X, p.Y);
+}
+
+void TWinControl::PointerLeft()
+{
+    TGuard<TControl> old = FMouseControl;
+    FMouseControl = TGuard<TControl>();
+    if (TControl* o = old.Get())
+        o->Perform(CM_MOUSELEAVE, 0, 0);
+}
+
+void TWinControl::PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick)
+{
+    if (press) {
+        TControl* target = ControlAtPos(p);
+        FCaptureControl = TGuard<TControl>(target);
+        if (target)
+            target->MouseDown(button, p.X - target->Left(), p.Y - target->Top(), doubleClick);
+        else
+            MouseDown(button, p.X, p.Y, doubleClick);
+        return;
+    }
+    bool captured = FCaptureControl.Alive();
+    TControl* target = FCaptureControl.Get();
+    FCaptureControl = TGuard<TControl>();
+    if (target && target->Parent() == this)
+        target->MouseUp(button, p.X - target->Left(), p.Y - target->Top());
+    else if (!captured)
+        MouseUp(button, p.X, p.Y);
+}

@@ -1,0 +1,89 @@
+#pragma once
+// A control with a widget of its own. It keeps an ordered list of child
+// controls (creation order; later children lie above earlier ones), paints
+// itself and then its windowless children on one surface, and tracks the
+// pointer over those children, sending them CM_MOUSEENTER / CM_MOUSELEAVE.
+#include <memory>
+#include <vector>
+
+#include "toolkit/Control.h"
+
+class QWidget;
+class QImage;
+class TCanvas;
+
+class TWinControl : public TControl {
+public:
+    TK_CLASS_NAME(TWinControl)
+    explicit TWinControl(TComponent* AOwner);
+    // Destroys the controls it parents, then its widget.
+    ~TWinControl() override;
+
+    bool IsWindowed() const override { return true; }
+    void SetParent(TWinControl* parent) override;
+
+    int ControlCount() const { return int(FControls.size()); }
+    TControl* Controls(int index) const { return FControls.at(size_t(index)); }
+    int IndexOfControl(const TControl* control) const;
+    // The frontmost visible windowless child at a client position.
+    TControl* ControlAtPos(TPoint p) const;
+
+    QWidget* Handle() const { return FWidget; }
+    // The widget that hosts the children's widgets and whose area is the client area.
+    virtual QWidget* ClientHost() const { return FWidget; }
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    TPoint ClientOrigin() const override;
+
+    void SetVisible(bool value) override;
+    void SetEnabled(bool value) override;
+    void Invalidate() override;
+    void Update() override;
+    void InvalidateArea(const TRect& r);
+    void UpdateArea(const TRect& r);
+
+    virtual void SetFocus();
+    bool Focused() const;
+
+    // Lays out aligned children and moves anchored ones after a size change.
+    void Realign();
+
+    // Entry points of the widget adapters.
+    void PaintSurface(QImage& surface, const TRect& clip);
+    void PointerMovedTo(TPoint p);
+    void PointerLeft();
+    void PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick);
+    void ClientSizeChanged();
+    TControl* MouseControl() const { return FMouseControl.Get(); }
+
+protected:
+    // Takes ownership of the widget. eventSource, when given, gets the adapter
+    // that turns its Qt events into notifications; routeButtons lets presses
+    // reach this control and its windowless children (panels, forms).
+    void SetWidget(QWidget* widget, QWidget* eventSource, bool routeButtons);
+    // Paints the control's own content (before the windowless children).
+    virtual void PaintWindow(TCanvas& canvas);
+    // The canvas of the surface while it paints.
+    TCanvas* SurfaceCanvas() const { return FSurfaceCanvas.get(); }
+    void BoundsChanged(const TRect& oldBounds) override;
+    void VisibleChanged() override;
+    void FontChanged() override;
+    virtual void ClientResized();
+    void ApplyWidgetFont();
+
+private:
+    friend class TControl;
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+    void MoveToFront(TControl* control);
+    void ShowWidgetIfPlaced();
+
+    std::vector<TControl*> FControls;
+    QWidget* FWidget = nullptr;
+    std::unique_ptr<TCanvas> FSurfaceCanvas;
+    TGuard<TControl> FMouseControl;
+    TGuard<TControl> FCaptureControl;
+    int FLastClientWidth = -1;
+    int FLastClientHeight = -1;
+    bool FRealigning = false;
+};
