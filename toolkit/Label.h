@@ -20,6 +20,7 @@ protected:
     void Paint() override;
     void CaptionChanged() override { AdjustBounds(); }
     void FontChanged() override { AdjustBounds(); }
+    void Loaded() override { AdjustBounds(); }
 
 private:
     void AdjustBounds();

@@ -1,0 +1,198 @@
+#include "SetupCtrls/board/BoardImage.h"
+
+#include <cmath>
+
+#include "SetupCtrls/board/BoardHighlight.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Form.h"
+#include "toolkit/Picture.h"
+
+TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(std::make_unique<TPicture>())
+{
+    FPicture->OnChange = [this](TObject* sender) { PictureChanged(sender); };
+    SetHeight(105);
+    SetWidth(105);
+}
+
+TBoardImage::~TBoardImage()
+{
+    FPicture->OnChange = nullptr;
+}
+
+void TBoardImage::SetPicture(const TPicture* picture)
+{
+    FPicture->Assign(picture);
+}
+
+void TBoardImage::SetCenter(bool value)
+{
+    if (value == FCenter)
+        return;
+    FCenter = value;
+    PictureChanged(this);
+}
+
+void TBoardImage::SetStretch(bool value)
+{
+    if (value == FStretch)
+        return;
+    FStretch = value;
+    PictureChanged(this);
+}
+
+void TBoardImage::SetScale(bool value)
+{
+    if (value == FScale)
+        return;
+    FScale = value;
+    PictureChanged(this);
+}
+
+void TBoardImage::SetTransparent(bool value)
+{
+    if (value == FTransparent)
+        return;
+    FTransparent = value;
+    PictureChanged(this);
+}
+
+void TBoardImage::SetAutoSize(bool value)
+{
+    if (value == FAutoSize)
+        return;
+    FAutoSize = value;
+    if (value) {
+        int w = Width(), h = Height();
+        if (CanAutoSize(w, h))
+            SetBounds(Left(), Top(), w, h);
+    }
+}
+
+void TBoardImage::PictureChanged(TObject*)
+{
+    const int pw = FPicture->Width(), ph = FPicture->Height();
+    if (pw > 0 && ph > 0) {
+        FAspect = double(ph) / double(pw);
+        if (!std::isfinite(FAspect))
+            FAspect = 1.0;
+    }
+    if (FAutoSize && pw > 0 && ph > 0)
+        SetBounds(Left(), Top(), pw, ph);
+    if (TGraphic* g = FPicture->Graphic()) {
+        g->SetTransparent(FTransparent);
+        // A picture that covers the whole control spares the erase before each paint.
+        bool covers = FStretch || (g->Width() >= Width() && g->Height() >= Height());
+        if (!g->Transparent() && covers)
+            SetControlStyle(ControlStyle() | csOpaque);
+        else
+            SetControlStyle(ControlStyle() & ~unsigned(csOpaque));
+        if (DoPaletteChange() && FDrawing)
+            Update();
+    } else {
+        SetControlStyle(ControlStyle() & ~unsigned(csOpaque));
+    }
+    if (!FDrawing)
+        Invalidate();
+}
+
+TRect TBoardImage::DestRect() const
+{
+    if (FStretch)
+        return Rect(0, 0, ClientWidth(), ClientHeight());
+    const int pw = FPicture->Width(), ph = FPicture->Height();
+    if (FCenter)
+        return Bounds((Width() - pw) / 2, (Height() - ph) / 2, pw, ph);
+    return Rect(0, 0, pw, ph);
+}
+
+bool TBoardImage::CanAutoSize(int& newWidth, int& newHeight) const
+{
+    const int pw = FPicture->Width(), ph = FPicture->Height();
+    if (IsDesigning() && (pw <= 0 || ph <= 0))
+        return true;
+    if (Align() == alNone || Align() == alLeft || Align() == alRight)
+        newWidth = pw;
+    if (Align() == alNone || Align() == alTop || Align() == alBottom)
+        newHeight = ph;
+    return true;
+}
+
+bool TBoardImage::DoPaletteChange()
+{
+    TGraphic* g = FPicture->Graphic();
+    if (!Visible() || IsLoading() || !g || !g->PaletteModified())
+        return false;
+    // True-colour displays realise no palettes: a picture without one only
+    // needs its flag cleared.
+    if (g->Palette() == 0) {
+        g->SetPaletteModified(false);
+        return false;
+    }
+    TControl* root = this;
+    while (root->Parent())
+        root = root->Parent();
+    auto* form = dynamic_cast<TForm*>(root);
+    if (!form || !form->Active())
+        return false;
+    g->SetPaletteModified(false);
+    return true;
+}
+
+uintptr_t TBoardImage::GetPalette() const
+{
+    TGraphic* g = FPicture->Graphic();
+    return g ? g->Palette() : 0;
+}
+
+void TBoardImage::Paint()
+{
+    if (!FDesignPosSaved) {
+        FDesignLeft = Left();
+        FDesignTop = Top();
+        FDesignPosSaved = true;
+    }
+    if (FCenterOnForm && !IsDesigning() && Parent()) {
+        // The parent's whole size: for a form that is its outer size.
+        const int left = (Parent()->Width() - Width()) / 2;
+        const int top = (Parent()->Height() - Height()) / 2;
+        if (left != Left() || top != Top())
+            SetBounds(left, top, Width(), Height());
+    }
+    TCanvas& canvas = *Canvas();
+    if (IsDesigning()) {
+        if (FScale)
+            SetHeight(int(std::nearbyint(Width() * FAspect)));
+        canvas.Pen.Style = psDash;
+        canvas.Pen.Color = clBlack;
+        canvas.Brush.Style = bsClear;
+        canvas.Rectangle(0, 0, Width(), Height());
+        canvas.Pen.Style = psSolid;
+        canvas.Brush.Style = bsSolid;
+    }
+    const bool wasDrawing = FDrawing;
+    FDrawing = true;
+    struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{FDrawing, wasDrawing};
+    canvas.StretchDraw(DestRect(), FPicture->Graphic());
+}
+
+void TBoardImage::WndProc(TMessage& message)
+{
+    if (message.Msg != WM_SETUP_START) {
+        TCustomPanel::WndProc(message);
+        return;
+    }
+    if (!FFirst)
+        return;
+    // The very reactions that pointer tracking and a click trigger, in order:
+    // the first ring's group lights, its popup opens and is pinned, and stays.
+    TGuard<TBoardHighlight> first(FFirst);
+    FFirst->Perform(CM_MOUSEENTER, message.WParam, message.LParam);
+    if (TBoardHighlight* h = first.Get())
+        h->Click();
+    if (TBoardHighlight* h = first.Get())
+        h->Perform(CM_MOUSELEAVE, message.WParam, message.LParam);
+}
