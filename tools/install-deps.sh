@@ -8,7 +8,7 @@ PACKAGES=(
   qt6-base-dev libjpeg62-turbo-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick openbox
+  xvfb xauth xdotool x11-utils imagemagick openbox
 )
 
 missing=()
@@ -26,5 +26,10 @@ echo "Installing: ${missing[*]}"
 SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+log=$(mktemp)
+if ! { $SUDO apt-get update -qq && $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+  cat "$log" >&2
+  echo "Installing the packages failed (see above)." >&2
+  exit 1
+fi
+rm -f "$log"
