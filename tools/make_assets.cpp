@@ -958,7 +958,7 @@ void addLed(Scene& sc) {
         p.setPen(QPen(QColor(220, 230, 200, 150), 0.35));
         p.drawLine(c + QPointF(0.4, 0.6), c + QPointF(-3.2, -0.2));
         p.setPen(Qt::NoPen);
-        // specular highlights
+        // glints of the studio light on the lens
         QRadialGradient hl(c + QPointF(-2.8, -3.0), 2.6);
         hl.setColorAt(0, QColor(255, 255, 255, 230));
         hl.setColorAt(1, QColor(255, 255, 255, 0));
