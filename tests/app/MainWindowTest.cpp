@@ -1,0 +1,121 @@
+#include <QMenuBar>
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "MainWindowFixture.h"
+#include "SetupCtrls/board/BoardHighlight.h"
+#include "SetupCtrls/board/PopupForm.h"
+#include "SetupCtrls/board/RadioPanel.h"
+#include "toolkit/JpegImage.h"
+#include "toolkit/MainMenu.h"
+#include "toolkit/MenuItem.h"
+#include "toolkit/Picture.h"
+
+TEST_F(MainWindowTest, DefinitionCreatesComponentsInOrderWithTheirStoredValues)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        names.push_back(form->Components(i)->Name());
+    const std::vector<std::string> expected = {
+        "BoardImage1", "PowerHighlight", "LedHighlight", "USBHighlight", "DCINHighlight", "PowerPanel", "Image1",
+        "BusPowerJumper", "Label1", "Label2", "ExtPowerRadio", "BusPowerRadio", "USBPanel", "LEDPanel", "DCINPanel",
+        "MainMenu1", "File1", "Exit2", "Help1", "Howtousethisprogram1", "TechnicalSupport1", "SetSup"};
+    EXPECT_EQ(names, expected);
+
+    EXPECT_EQ(form->Caption(), "Setup");
+    EXPECT_EQ(form->BoardImage1->BoundsRect(), Bounds(142, 2, 600, 718));
+    EXPECT_EQ(form->BoardImage1->First(), form->PowerHighlight);
+    EXPECT_EQ(form->BoardImage1->Menu(), form->MainMenu1);
+    EXPECT_EQ(form->PowerHighlight->RadioPanel(), form->PowerPanel);
+    EXPECT_EQ(form->DCINHighlight->RadioPanel(), form->DCINPanel);
+    EXPECT_EQ(form->BoardImage1->Picture()->Width(), 600);
+    EXPECT_EQ(form->BoardImage1->Picture()->Height(), 718);
+    // The rings are the board image's children, in creation order.
+    ASSERT_EQ(form->BoardImage1->ControlCount(), 4);
+    EXPECT_EQ(form->BoardImage1->Controls(0), form->PowerHighlight);
+    EXPECT_EQ(form->BoardImage1->Controls(3), form->DCINHighlight);
+    // Loading raised nothing: the creation handler ran last and hooked the idle event.
+    EXPECT_TRUE(bool(Application->OnIdle));
+    EXPECT_FALSE(form->IsLoading());
+}
+
+TEST_F(MainWindowTest, StartsWithPanelsHiddenAndPhotographCentredAtFirstPaint)
+{
+    ShowAndPaint();
+    for (TRadioPanel* p : {form->PowerPanel, form->USBPanel, form->LEDPanel, form->DCINPanel}) {
+        EXPECT_FALSE(p->Visible()) << p->Name();
+        EXPECT_FALSE(p->Handle()->isVisible()) << p->Name();
+    }
+    TBoardImage* board = form->BoardImage1;
+    EXPECT_TRUE(board->DesignPosSaved());
+    EXPECT_EQ(board->DesignLeft(), 142);
+    EXPECT_EQ(board->DesignTop(), 2);
+    EXPECT_EQ(board->Left(), (form->Width() - 600) / 2);
+    EXPECT_EQ(board->Top(), (form->Height() - 718) / 2);
+    for (TBoardHighlight* h : {form->PowerHighlight, form->LedHighlight, form->USBHighlight, form->DCINHighlight})
+        EXPECT_TRUE(h->Prepared()) << h->Name();
+}
+
+TEST_F(MainWindowTest, PhotographIsDecodedOnceHoweverOftenTheBoardRepaints)
+{
+    ShowAndPaint();
+    auto* jpeg = dynamic_cast<TJPEGImage*>(form->BoardImage1->Picture()->Graphic());
+    ASSERT_NE(jpeg, nullptr);
+    EXPECT_TRUE(jpeg->Progressive());
+    EXPECT_EQ(jpeg->Components(), 3);
+    EXPECT_EQ(jpeg->DecodeCount(), 1);
+    for (int i = 0; i < 5; ++i) {
+        form->BoardImage1->Repaint();
+        form->USBHighlight->Repaint();
+    }
+    form->PowerHighlight->Perform(CM_MOUSEENTER, 0, 0);
+    DrainEvents();
+    EXPECT_EQ(jpeg->DecodeCount(), 1);
+}
+
+TEST_F(MainWindowTest, MenuBarAfterFirstPaintListsTheRingsBetweenFileAndHelp)
+{
+    ShowAndPaint();
+    struct Row {
+        std::string caption, name;
+        std::vector<std::pair<std::string, std::string>> items;
+    };
+    const std::vector<Row> expected = {
+        {"&File", "File1", {{"&Exit", "Exit2"}}},
+        {"&Settings", "Settings1", {{"&External Power", "ExternalPower1"}}},
+        {"&Options", "Options1", {{"LED Light", "LEDLight1"}, {"&USB Connector", "USBConnector1"}, {"DC Input", "DCInput1"}}},
+        {"&Help", "Help1", {{"H&ow to use this program", "Howtousethisprogram1"}, {"&Technical Support", "TechnicalSupport1"}}},
+    };
+    TMenuItem* bar = form->MainMenu1->Items();
+    ASSERT_EQ(bar->Count(), int(expected.size()));
+    for (size_t i = 0; i < expected.size(); ++i) {
+        TMenuItem* top = bar->Items(int(i));
+        EXPECT_EQ(top->Caption(), expected[i].caption);
+        EXPECT_EQ(top->Name(), expected[i].name);
+        EXPECT_EQ(top->Owner(), form);
+        ASSERT_EQ(top->Count(), int(expected[i].items.size())) << top->Caption();
+        for (size_t j = 0; j < expected[i].items.size(); ++j) {
+            EXPECT_EQ(top->Items(int(j))->Caption(), expected[i].items[j].first);
+            EXPECT_EQ(top->Items(int(j))->Name(), expected[i].items[j].second);
+        }
+    }
+    // What the user sees in the menu bar follows the items.
+    auto* qbar = form->Handle()->findChild<QMenuBar*>();
+    ASSERT_NE(qbar, nullptr);
+    QStringList shown;
+    for (QAction* a : qbar->actions())
+        shown << a->text();
+    EXPECT_EQ(shown, QStringList({"&File", "&Settings", "&Options", "&Help"}));
+}
+
+TEST_F(MainWindowTest, ExitClosesTheMainWindowAndEndsTheProgram)
+{
+    ShowAndPaint();
+    form->PowerHighlight->Perform(CM_MOUSEENTER, 0, 0);
+    TPopupForm* popup = form->PowerHighlight->Popup();
+    ASSERT_NE(popup, nullptr);
+    form->Exit2->Click();
+    EXPECT_FALSE(form->Visible());
+    EXPECT_TRUE(Application->Terminated());
+}
