@@ -1,0 +1,131 @@
+#include "SetupCtrls/board/BoardHighlight.h"
+
+#include "SetupCtrls/board/BoardImage.h"
+#include "SetupCtrls/board/PopupForm.h"
+#include "SetupCtrls/board/RingShading.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/WinControl.h"
+#include "toolkit/WinApi.h"
+
+namespace {
+struct TPalette {
+    TColor Ring;
+    float Idle;
+    float Lit;
+    float LitActive;
+};
+
+TPalette PaletteOf(THighlightType type)
+{
+    switch (type) {
+    case htOptions: return {0x00FF0000, 0.25f, 0.5f, 1.0f};     // blue
+    case htCalibration: return {0x000000FF, 0.5f, 0.75f, 1.0f}; // red
+    case htSettings:
+    default: return {0x0000FFFF, 0.5f, 0.75f, 1.0f};            // yellow
+    }
+}
+} // namespace
+
+TBoardHighlight::TBoardHighlight(TComponent* AOwner)
+    : TGraphicControl(AOwner),
+      FIdleBitmap(std::make_unique<TBitmap>()),
+      FLitActiveBitmap(std::make_unique<TBitmap>()),
+      FLitBitmap(std::make_unique<TBitmap>())
+{
+    SetBounds(Left(), Top(), 65, 65);
+    FPrepared = false;
+    FLit = false;
+    FMenu = nullptr;
+    FCreatePopup = true;
+    // The stored type starts at htOptions, so this always installs the palette.
+    SetHighlightType(htSettings);
+}
+
+TBoardHighlight::~TBoardHighlight()
+{
+    // The popup goes first, while this ring is still whole: nothing it does on
+    // its way out may reach a half-destroyed ring.
+    if (TPopupForm* popup = FPopup.Get()) {
+        popup->OnClose = nullptr;
+        delete popup;
+    }
+}
+
+void TBoardHighlight::SetHighlightType(THighlightType value)
+{
+    if (value == FHighlightType)
+        return;
+    FHighlightType = value;
+    const TPalette p = PaletteOf(value);
+    FRingColor = p.Ring;
+    FIdleStrength = p.Idle;
+    FLitStrength = p.Lit;
+    FLitActiveStrength = p.LitActive;
+    Invalidate();
+}
+
+void TBoardHighlight::BuildBitmaps()
+{
+    const int w = Width(), h = Height();
+    FIdleBitmap->SetSize(w, h);
+    FLitActiveBitmap->SetSize(w, h);
+    FLitBitmap->SetSize(w, h);
+    struct Look {
+        TBitmap* Bitmap;
+        float Strength;
+        bool WhiteCore;
+    };
+    const Look looks[] = {
+        {FIdleBitmap.get(), FIdleStrength, false},
+        {FLitActiveBitmap.get(), FLitActiveStrength, true},
+        {FLitBitmap.get(), FLitStrength, false},
+    };
+    for (const Look& look : looks) {
+        look.Bitmap->Canvas()->CopyRect(Rect(0, 0, w, h), *Canvas(), Rect(0, 0, w, h));
+        ShadeRing(look.Bitmap, w - 1, h - 1, look.Strength, FRingColor, look.WhiteCore);
+    }
+}
+
+void TBoardHighlight::InitHighlight()
+{
+    BuildBitmaps();
+    if (OnBoardImage()) {
+        FMenu = static_cast<TBoardImage*>(Parent())->Menu();
+        AddMenuEntry();
+    } else {
+        FMenu = nullptr;
+    }
+}
+
+bool TBoardHighlight::ClipCoversRing() const
+{
+    // The looks are copied from the parent's surface, which holds fresh pixels
+    // only inside the area being painted now.
+    TRect visible = Rect(0, 0, Width(), Height());
+    if (TWinControl* parent = Parent())
+        visible = IntersectRect(visible, Rect(-Left(), -Top(), parent->ClientWidth() - Left(), parent->ClientHeight() - Top()));
+    if (visible.IsEmpty())
+        return true;
+    const TRect clip = Canvas()->ClipRect();
+    return clip.Left <= visible.Left && clip.Top <= visible.Top && clip.Right >= visible.Right && clip.Bottom >= visible.Bottom;
+}
+
+void TBoardHighlight::Paint()
+{
+    if (IsDesigning() || !FPrepared) {
+        if (!ClipCoversRing()) {
+            // A partial first paint would render from stale pixels: ask for a
+            // whole one and leave the picture showing until it comes.
+            Invalidate();
+            return;
+        }
+        if (IsDesigning()) {
+            BuildBitmaps();
+        } else {
+            InitHighlight();
+            FPrepared = true;
+        }
+    }
+    TBitmap* look = FLit && FPopupActive ? FLitActiveBitmap.get() : (FLit || FPopupActive ? FLitBitmap.get() : FIdleBitmap.get());
+    BitBlt(*Canvas(), 0, 0, Width(), Height(), *look->Canvas(), 0, 0);
+}
