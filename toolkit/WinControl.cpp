@@ -182,9 +182,10 @@ bool TWinControl::Focused() const
 
 void TWinControl::BoundsChanged(const TRect&)
 {
-    if (FWidget && FWidget->parentWidget())
-        FWidget->setGeometry(Left(), Top(), Width(), Height());
-    else if (FWidget && !FWidget->isWindow())
+    // Also before the control has a parent: the widget keeps the size that
+    // the client area of its children is measured by, and takes its place
+    // as soon as it is parented.
+    if (FWidget)
         FWidget->setGeometry(Left(), Top(), Width(), Height());
     ClientSizeChanged();
 }
@@ -297,7 +298,16 @@ void TWinControl::PointerMovedTo(TPoint p)
         if (!self.Alive())
             return;
         TControl* n = next.Get();
-        if (n && FMouseControl.Get() == n && n->Parent() == this)
+        // The leave handler may have reordered or removed children: unless a
+        // nested move has decided already, the pointer belongs to whatever is
+        // frontmost under it now.
+        if (FMouseControl.Get() == n) {
+            n = ControlAtPos(p);
+            FMouseControl = TGuard<TControl>(n);
+        } else {
+            n = nullptr;
+        }
+        if (n && n->Parent() == this)
             n->Perform(CM_MOUSEENTER, 0, 0);
         if (!self.Alive())
             return;
