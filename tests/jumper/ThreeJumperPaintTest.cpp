@@ -193,3 +193,24 @@ TEST(ThreeJumperPaint, EachOrientationTurnsTheDrawing)
         EXPECT_EQ(PixelOf(surface, 10 + c.inCap.x, 5 + c.inCap.y), clMaroon);
     }
 }
+
+TEST(ThreeJumperPaint, TinySizesPaintWithoutDrawingOutside)
+{
+    struct Case {
+        int width, height;
+    };
+    for (const Case c : {Case{1, 1}, Case{2, 7}, Case{7, 2}, Case{3, 3}}) {
+        for (TOrientationType o : {otUp, otDown, otLeft, otRight}) {
+            SCOPED_TRACE(testing::Message() << c.width << " x " << c.height << " orientation " << o);
+            PanelWithJumper f;
+            f.jumper->SetBounds(10, 5, c.width, c.height);
+            f.jumper->SetOrientation(o);
+            f.jumper->SetJumperState(jsLeft);
+            QImage surface = f.Paint();
+            EXPECT_EQ(f.jumper->RotatedBitmap()->Width(), c.width);
+            EXPECT_EQ(f.jumper->RotatedBitmap()->Height(), c.height);
+            EXPECT_EQ(PixelOf(surface, 10 + c.width, 5), kFace);
+            EXPECT_EQ(PixelOf(surface, 10, 5 + c.height), kFace);
+        }
+    }
+}
