@@ -119,7 +119,14 @@ void TApplication::FormDestroyed(TForm* form)
 
 void TApplication::SurfacePainted(TWinControl* control)
 {
-    if (!FMainFormPainted && FMainForm && control == FMainForm)
+    if (FMainFormPainted || !FMainForm)
+        return;
+    // A panel that covers the main form's client area paints in its stead:
+    // any surface inside the main form counts as the main form painting.
+    const TControl* root = control;
+    while (root->Parent())
+        root = root->Parent();
+    if (root == FMainForm)
         FMainFormPainted = true;
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -39,10 +40,17 @@ inline bool SurfacePainted(TWinControl* control)
     return surface && surface->Painted();
 }
 
+// Shows the form and lets its first paint run (its client area may be
+// covered by children entirely, so no particular surface is waited for).
 inline bool ShowAndWait(TForm* form)
 {
     form->Show();
-    return WaitFor([form] { return SurfacePainted(form); });
+    bool exposed = WaitFor([form] {
+        QWindow* w = form->Handle()->windowHandle();
+        return w && w->isExposed();
+    });
+    DrainEvents(30);
+    return exposed;
 }
 
 // Moves the pointer to a corner of the screen that no test window covers and
