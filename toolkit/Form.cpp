@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <utility>
+#include <vector>
 
 #include "toolkit/Application.h"
 #include "toolkit/FormFrame.h"
@@ -275,7 +277,17 @@ void TForm::FitToControls()
             if (c->Visible() && c->Align() == alNone)
                 c->SetBounds(c->Left() - box.Left, c->Top() - box.Top, c->Width(), c->Height());
         }
+    // The fit places the controls itself: their anchors act from the fitted
+    // client area on, not while the client area changes to it.
+    std::vector<std::pair<TControl*, TAnchors>> anchors;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        anchors.emplace_back(c, c->Anchors());
+        c->SetAnchors(akLeft | akTop);
+    }
     SetClientSize(box.Width(), box.Height());
+    for (auto& [c, a] : anchors)
+        c->SetAnchors(a);
 }
 
 void TForm::DoCreate()
@@ -347,6 +359,8 @@ void TForm::FramePointerEntered()
 
 void TForm::SetMenu(TMainMenu* menu)
 {
+    // The menu bar takes its room from the window, not from the client area.
+    const int clientWidth = FFrame->width(), clientHeight = ClientHeight();
     if (FMenu)
         FMenu->OnStructureChange = nullptr, FMenu->OnStateChange = nullptr;
     FMenu = menu;
@@ -361,8 +375,7 @@ void TForm::SetMenu(TMainMenu* menu)
         delete FMenuBar;
         FMenuBar = nullptr;
     }
-    int w = FFrame->width(), h = ClientHeight();
-    FFrame->resize(w, h + MenuBarHeight());
+    FFrame->resize(clientWidth, clientHeight + MenuBarHeight());
     FrameGeometryChanged();
 }
 
