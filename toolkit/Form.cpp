@@ -49,9 +49,9 @@ TForm::~TForm()
 {
     Screen->RemoveForm(this);
     Application->FormDestroyed(this);
-    if (FMenu) {
-        FMenu->OnStructureChange = nullptr;
-        FMenu->OnStateChange = nullptr;
+    if (TMainMenu* menu = FMenu.Get()) {
+        menu->OnStructureChange = nullptr;
+        menu->OnStateChange = nullptr;
     }
 }
 
@@ -361,9 +361,9 @@ void TForm::SetMenu(TMainMenu* menu)
 {
     // The menu bar takes its room from the window, not from the client area.
     const int clientWidth = FFrame->width(), clientHeight = ClientHeight();
-    if (FMenu)
-        FMenu->OnStructureChange = nullptr, FMenu->OnStateChange = nullptr;
-    FMenu = menu;
+    if (TMainMenu* old = FMenu.Get())
+        old->OnStructureChange = nullptr, old->OnStateChange = nullptr;
+    FMenu = TGuard<TMainMenu>(menu);
     if (menu) {
         if (!FMenuBar)
             FMenuBar = new QMenuBar(FFrame);
@@ -416,12 +416,13 @@ void FillMenu(QMenu* menu, TMenuItem* parent)
 
 void TForm::RebuildMenuBar()
 {
-    if (!FMenuBar || !FMenu)
+    TMainMenu* menu = FMenu.Get();
+    if (!FMenuBar || !menu)
         return;
     FMenuBar->clear();
     for (QMenu* old : FMenuBar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
         old->deleteLater();
-    TMenuItem* root = FMenu->Items();
+    TMenuItem* root = menu->Items();
     for (int i = 0; i < root->Count(); ++i) {
         TMenuItem* top = root->Items(i);
         if (top->Count() == 0 && top->OnClick) {

@@ -47,7 +47,7 @@ public:
     int MinHeight() const { return FMinHeight; }
     void SetConstraints(int minWidth, int minHeight);
 
-    TMainMenu* Menu() const { return FMenu; }
+    TMainMenu* Menu() const { return FMenu.Get(); }
     void SetMenu(TMainMenu* menu);
 
     // Makes the form visible and brings it to the front, activating it.
@@ -98,7 +98,8 @@ private:
     TkSurfaceWidget* FClient;
     QMenuBar* FMenuBar = nullptr;
     QTimer* FLeavePoll = nullptr;
-    TMainMenu* FMenu = nullptr;
+    // Not owned; a menu destroyed first leaves the form without one.
+    TGuard<TMainMenu> FMenu;
     TBorderStyle FBorderStyle = bsSizeable;
     TFormStyle FFormStyle = fsNormal;
     TPosition FPosition = poDesigned;
