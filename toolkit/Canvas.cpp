@@ -159,7 +159,11 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sr
     if (dest.Width() == srcRect.Width() && dest.Height() == srcRect.Height()) {
         // Block copy, clipped to both the destination clip and the source image.
         const QImage& src = *source.FImage;
-        for (int row = 0; row < dest.Height(); ++row) {
+        // Within one image a copy downwards goes bottom row first, so that no
+        // row is overwritten before it has been read.
+        const bool bottomUp = source.FImage == FImage && dest.Top + FOrigin.Y > srcRect.Top + source.FOrigin.Y;
+        for (int i = 0; i < dest.Height(); ++i) {
+            const int row = bottomUp ? dest.Height() - 1 - i : i;
             int dy = dest.Top + row + FOrigin.Y, sy = srcRect.Top + row + source.FOrigin.Y;
             if (dy < FClip.Top || dy >= FClip.Bottom || sy < 0 || sy >= src.height())
                 continue;
