@@ -1,5 +1,6 @@
 #include "toolkit/RichEdit.h"
 
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include "toolkit/QtBridge.h"
@@ -20,6 +21,9 @@ void TRichEdit::LoadRichText(const std::string& rtf)
 {
     auto* w = static_cast<QTextEdit*>(Handle());
     FillTextDocumentFromRtf(*w->document(), rtf, ToQFont(Font()));
+    // A reader starts at the top of a new document.
+    w->moveCursor(QTextCursor::Start);
+    w->ensureCursorVisible();
 }
 
 void TRichEdit::SetReadOnly(bool value)

@@ -23,7 +23,13 @@ void TkSurfaceWidget::paintEvent(QPaintEvent* event)
         FBuffer.fill(Qt::white);
     }
     const QRect r = event->rect();
+    const QRect before = geometry();
     Application->Guard(FControl, [&] { FControl->PaintSurface(FBuffer, FromQRect(r)); }, true);
+    if (geometry() != before) {
+        // The control moved itself while painting (the board image centres
+        // itself then): this paint lands where it was, so paint it anew where it is.
+        QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+    }
     QPainter p(this);
     p.drawImage(r, FBuffer, r);
     if (!FPainted) {
