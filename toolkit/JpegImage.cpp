@@ -74,6 +74,7 @@ void TJPEGImage::LoadFromMemory(const unsigned char* data, size_t size)
     FComponents = comps;
     FProgressive = progressive;
     FBitmap.reset();
+    FDecodeFailed = false;
     SetPaletteModified(true);
     Changed();
 }
@@ -95,6 +96,7 @@ void TJPEGImage::Decode()
         jpeg_finish_decompress(&c);
     });
     ++FDecodeCount;
+    FDecodeFailed = !ok;
     if (!ok)
         throw Exception(std::string("JPEG error: ") + message);
     FBitmap = std::move(bitmap);
@@ -102,7 +104,7 @@ void TJPEGImage::Decode()
 
 TBitmap* TJPEGImage::Bitmap()
 {
-    if (!FBitmap && FData)
+    if (!FBitmap && FData && !FDecodeFailed)
         Decode();
     return FBitmap.get();
 }

@@ -39,4 +39,7 @@ private:
     int FComponents = 0;
     bool FProgressive = false;
     int FDecodeCount = 0;
+    // The data could not be decoded: drawing shows nothing rather than trying
+    // (and failing) again at every paint.
+    bool FDecodeFailed = false;
 };
