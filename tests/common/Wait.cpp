@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QAbstractEventDispatcher>
 #include <QEventLoop>
+#include <QTimer>
 
 bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
 {
@@ -12,8 +13,10 @@ bool WaitFor(const std::function<bool()>& condition, int timeoutMs)
     while (!condition()) {
         if (timer.elapsed() > timeoutMs)
             return condition();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QCoreApplication::sendPostedEvents();
+        // A short real wait, so the loop blocks and idle handling runs as in the program.
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
     }
     return true;
 }
