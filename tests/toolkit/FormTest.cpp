@@ -384,3 +384,31 @@ TEST(Form, EnterAndEscPressTheDefaultAndCancelButtons)
     QApplication::sendEvent(form->Handle(), &press);
     EXPECT_EQ(defaults, 0);
 }
+
+TEST(Form, AMaximisedFormTakesTheScreenAndReportsItsOuterSize)
+{
+    FormPtr form = MakeForm(30, 40, 300, 200);
+    form->SetMenu(MenuWithOneItem(form.get()));
+    form->SetWindowState(wsMaximized);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    ASSERT_TRUE(WaitFor([&] { return form->Width() == 1024 && form->Height() == 768; }));
+    EXPECT_EQ(form->ClientWidth(), 1024);
+    EXPECT_EQ(form->ClientHeight(), 768 - MenuBarOf(form.get())->height());
+    EXPECT_EQ(form->WindowState(), wsMaximized);
+}
+
+TEST(Form, BorderAndFormStylesChooseTheWindowKind)
+{
+    FormPtr form = MakeForm(30, 40, 300, 200);
+    form->SetBorderStyle(bsSizeToolWin);
+    form->SetFormStyle(fsStayOnTop);
+    Qt::WindowFlags flags = form->Handle()->windowFlags();
+    EXPECT_EQ(flags & Qt::WindowType_Mask, Qt::Tool);
+    EXPECT_TRUE(flags & Qt::WindowStaysOnTopHint);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    // Changing the style of a shown window keeps it shown.
+    form->SetFormStyle(fsNormal);
+    EXPECT_TRUE(form->Handle()->isVisible());
+    EXPECT_FALSE(form->Handle()->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(form->Handle()->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
+}

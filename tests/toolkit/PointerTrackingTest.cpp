@@ -9,6 +9,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/GraphicControl.h"
+#include <memory>
 
 using namespace tk_test;
 
@@ -241,4 +242,63 @@ TEST_F(PointerTracking, WindowedChildrenTellTheirParentWhenThePointerComesAndGoe
     TPoint outside = board->ClientToScreen(TPoint{160, 180});
     SetCursorPos(outside.X, outside.Y);
     ASSERT_TRUE(WaitFor([&] { return board->Heard.back() == "-Push"; }));
+}
+
+namespace {
+
+// A form that records the pointer position at each CM_MOUSELEAVE it gets.
+class LeaveWatcher : public TForm {
+public:
+    using TForm::TForm;
+    std::vector<TPoint> LeftAt;
+    std::vector<intptr_t> Sources;
+    void WndProc(TMessage& m) override
+    {
+        if (m.Msg == CM_MOUSELEAVE) {
+            LeftAt.push_back(GetCursorPos());
+            Sources.push_back(m.LParam);
+        }
+        TForm::WndProc(m);
+    }
+};
+
+} // namespace
+
+TEST(FormPointer, AFormHearsThePointerLeaveItAndSeesWhereItWent)
+{
+    ParkPointer();
+    std::unique_ptr<LeaveWatcher> form(new LeaveWatcher(nullptr));
+    form->SetBounds(200, 200, 300, 200);
+    auto* button = new TButton(form.get());
+    button->SetParent(form.get());
+    button->SetBounds(10, 10, 80, 30);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+
+    TPoint inside = form->ClientToScreen(TPoint{150, 150});
+    SetCursorPos(inside.X, inside.Y);
+    ASSERT_TRUE(WaitFor([&] { return GetCursorPos() == inside; }));
+    DrainEvents(30);
+    form->LeftAt.clear();
+    form->Sources.clear();
+
+    // Onto a button of the form and back: the form hears the button's leave,
+    // with the pointer still inside the form.
+    TPoint onButton = button->ClientToScreen(TPoint{5, 5});
+    SetCursorPos(onButton.X, onButton.Y);
+    DrainEvents(30);
+    SetCursorPos(inside.X, inside.Y);
+    ASSERT_TRUE(WaitFor([&] { return !form->LeftAt.empty(); }));
+    DrainEvents(30);
+    for (size_t i = 0; i < form->LeftAt.size(); ++i) {
+        EXPECT_EQ(form->Sources[i], reinterpret_cast<intptr_t>(button));
+        EXPECT_TRUE(PtInRect(form->BoundsRect(), form->LeftAt[i]));
+    }
+
+    // Off the window: the form hears it with the pointer already outside.
+    form->LeftAt.clear();
+    SetCursorPos(900, 700);
+    ASSERT_TRUE(WaitFor([&] { return !form->LeftAt.empty(); }));
+    EXPECT_FALSE(PtInRect(form->BoundsRect(), form->LeftAt[0]));
+    form.reset();
+    ParkPointer();
 }
