@@ -30,11 +30,11 @@ TPixel PixelAt(const TBitmap& bitmap, int x, int y);
 
 class BoardScene {
 public:
-    // Window 500 x 400 at (0, 0); board stored at (20, 10), centred at (100, 100) by its first paint.
+    // Window 500 x 400 at (0, 0); board 300 x 200 stored at (20, 10), which
+    // its first paint centres on the window.
     static constexpr int FormWidth = 500, FormHeight = 400;
     static constexpr int BoardWidth = 300, BoardHeight = 200;
     static constexpr int BoardDesignLeft = 20, BoardDesignTop = 10;
-    static constexpr int BoardLeft = 100, BoardTop = 100;
     // Lies inside no window of the scene.
     static constexpr TPoint Nowhere{1015, 760};
 

@@ -463,3 +463,28 @@ TEST(HighlightTitle, DerivedNames)
         EXPECT_EQ(ring.IdentTitle(), c.Ident) << c.Title;
     }
 }
+
+// ---- Real pointer moves within the board's window ----------------------------------
+
+TEST(HighlightPointer, EnteringAndLeavingForTheBoardOpensAndClosesThePopup)
+{
+    BoardScene scene;
+    TBoardHighlight* ring = scene.AddRing("Tracked", htSettings, Bounds(20, 20, 40, 40));
+    ASSERT_TRUE(scene.Show());
+    TMenuItem* entry = scene.Entry("&Settings", "Tracked");
+    bool everTicked = false;
+    const TPoint onRing = scene.Board->ClientToScreen(TPoint{40, 40});
+    const TPoint onBoard = scene.Board->ClientToScreen(TPoint{200, 150});
+
+    MoveTo(onRing);
+    ASSERT_TRUE(WaitFor([&] { return ring->Popup() && ring->Popup()->Visible(); }));
+    EXPECT_TRUE(ring->Lit());
+    everTicked |= entry->Checked();
+    MoveTo(onBoard);
+    ASSERT_TRUE(WaitFor([&] {
+        everTicked |= entry->Checked();
+        return !ring->Popup()->Visible();
+    }));
+    EXPECT_FALSE(ring->Lit());
+    EXPECT_FALSE(everTicked);
+}
