@@ -1,0 +1,81 @@
+#pragma once
+// The real main window on a real X display (Xvfb + openbox): the pointer is
+// moved by warping the X pointer, so windows get genuine enter, move and leave
+// events, across top-level windows too.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "SetupCtrls/board/BoardHighlight.h"
+#include "SetupCtrls/board/BoardImage.h"
+#include "SetupCtrls/board/PopupForm.h"
+#include "SetupCtrls/supporter/HelpForm.h"
+#include "SetupCtrls/supporter/SetupSupporter.h"
+#include "common/Wait.h"
+#include "template/MainForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/SurfaceWidget.h"
+#include "toolkit/WinApi.h"
+
+class DesktopTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X display (run under tools/with-desktop.sh)";
+        form = new TMainForm(Application);
+        Application->SetMainForm(form);
+        form->Show();
+        board = form->BoardImage1;
+        auto* surface = static_cast<TkSurfaceWidget*>(board->Handle());
+        // Maximised by the window manager, painted, centred where it will stay.
+        ASSERT_TRUE(WaitFor([&] { return surface->Painted() && form->ClientHeight() > 600 && form->PowerHighlight->Prepared(); }));
+        ASSERT_TRUE(WaitFor([&] {
+            int left = board->Left();
+            DrainEvents(50);
+            return board->Left() == (form->Width() - board->Width()) / 2 && left == board->Left();
+        }));
+    }
+    void TearDown() override
+    {
+        if (!form)
+            return;
+        Application->OnIdle = nullptr;
+        delete form;
+        DrainEvents();
+    }
+
+    // The help window comes up by itself shortly after start-up; most tests
+    // want it out of the way.
+    void DismissHelp()
+    {
+        ASSERT_TRUE(WaitFor([&] { return form->SetSup->HelpForm() && form->SetSup->HelpForm()->Visible(); }));
+        form->SetSup->HelpForm()->Hide();
+        DrainEvents();
+    }
+
+    // A user moves into a window only once it is there: mapped, framed, exposed.
+    void WaitOnScreen(TForm* f)
+    {
+        ASSERT_TRUE(WaitFor([&] {
+            QWindow* w = f->Handle()->windowHandle();
+            return w && w->isExposed() && f->Handle()->frameGeometry() != f->Handle()->geometry();
+        }));
+        DrainEvents(100);
+    }
+
+    void PointerTo(TPoint screen)
+    {
+        SetCursorPos(screen.X, screen.Y);
+        WaitFor([&] { return GetCursorPos() == screen; }, 2000);
+    }
+    TPoint CentreOf(TControl* c) { return c->ClientToScreen(TPoint{c->Width() / 2, c->Height() / 2}); }
+    TPoint CentreOf(TForm* f) { return TPoint{f->Left() + f->Width() / 2, f->Top() + f->Height() / 2}; }
+    // A place on the photograph far from every ring and popup.
+    TPoint OnBoard() { return board->ClientToScreen(TPoint{560, 40}); }
+
+    TMainForm* form = nullptr;
+    TBoardImage* board = nullptr;
+};
