@@ -194,6 +194,7 @@ void TForm::VisibleChanged()
     if (Visible()) {
         if (!FPlaced) {
             PlaceForFirstShow();
+            FocusFirstControl();
             FPlaced = true;
         }
         if (FWindowState == wsMaximized)
@@ -207,6 +208,19 @@ void TForm::VisibleChanged()
         FFrame->hide();
         Application->FormDeactivated(this);
     }
+}
+
+void TForm::FocusFirstControl()
+{
+    // The control first in the tab order has the keyboard when the window opens.
+    TWinControl* first = nullptr;
+    for (int i = 0; i < ControlCount(); ++i) {
+        auto* w = dynamic_cast<TWinControl*>(Controls(i));
+        if (w && w->Visible() && w->Enabled() && w->TabOrder() >= 0 && (!first || w->TabOrder() < first->TabOrder()))
+            first = w;
+    }
+    if (first && first->Handle()->focusPolicy() != Qt::NoFocus)
+        first->Handle()->setFocus(Qt::OtherFocusReason);
 }
 
 void TForm::Show()

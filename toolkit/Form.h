@@ -89,6 +89,7 @@ private:
     void LayoutFrame();
     void ApplyWindowFlags();
     void PlaceForFirstShow();
+    void FocusFirstControl();
     void RebuildMenuBar();
     void MenuItemStateChanged(TMenuItem* item);
     int MenuBarHeight() const;
