@@ -302,3 +302,38 @@ TEST(FormPointer, AFormHearsThePointerLeaveItAndSeesWhereItWent)
     form.reset();
     ParkPointer();
 }
+
+TEST(FormPointer, DestroyingAShownActiveFormUnderThePointerIsClean)
+{
+    struct Case {
+        const char* name;
+        bool onButton;
+    };
+    for (const Case& c : {Case{"over a windowless child", false}, Case{"over a button", true}}) {
+        ParkPointer();
+        Log log;
+        auto* form = new LeaveWatcher(nullptr);
+        form->SetBounds(100, 100, 300, 200);
+        auto* board = new Board(form);
+        board->SetParent(form);
+        board->SetBounds(0, 0, 200, 150);
+        auto* spot = new Spot(form, "S", log);
+        spot->SetParent(board);
+        spot->SetBounds(10, 10, 50, 50);
+        auto* button = new TButton(form);
+        button->SetParent(form);
+        button->SetBounds(220, 20, 60, 30);
+        ASSERT_TRUE(ShowAndWait(form));
+        TPoint p = c.onButton ? button->ClientToScreen(TPoint{5, 5}) : board->ClientToScreen(TPoint{20, 20});
+        SetCursorPos(p.X, p.Y);
+        if (!c.onButton) {
+            ASSERT_TRUE(WaitFor([&] { return !log.empty(); })) << c.name;
+        }
+        DrainEvents(30);
+        ASSERT_TRUE(form->Active()) << c.name;
+        delete form;
+        DrainEvents(50);
+        EXPECT_EQ(Application->ActiveForm(), nullptr) << c.name;
+    }
+    ParkPointer();
+}

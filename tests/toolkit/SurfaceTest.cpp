@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tests/toolkit/ToolkitSupport.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/GraphicControl.h"
@@ -49,6 +50,8 @@ public:
     TColor Fill = clNone;
     std::vector<TPoint> Probes;
     std::vector<TColor> Seen;
+    // A block copy of the whole control's canvas, taken before it paints.
+    TBitmap Snapshot;
     int Paints = 0;
 
 protected:
@@ -59,6 +62,8 @@ protected:
         Seen.clear();
         for (TPoint p : Probes)
             Seen.push_back(Canvas()->Pixel(p.X, p.Y));
+        Snapshot.SetSize(Width(), Height());
+        BitBlt(*Snapshot.Canvas(), 0, 0, Width(), Height(), *Canvas(), 0, 0);
         if (Fill != clNone) {
             Canvas()->Brush.Color = Fill;
             Canvas()->FillRect(ClientRect());
@@ -121,6 +126,10 @@ TEST_F(Surface, AChildsCanvasShowsWhatWasPaintedBeneathIt)
     ASSERT_TRUE(ShowAndWait(form.get()));
     ASSERT_TRUE(WaitFor([&] { return upper->Paints > 0; }));
     EXPECT_EQ(upper->Seen, expected);
+    for (size_t i = 0; i < expected.size(); ++i) {
+        TPoint p = upper->Probes[i];
+        EXPECT_EQ(upper->Snapshot.Canvas()->Pixel(p.X, p.Y), expected[i]) << p.X << "," << p.Y;
+    }
 
     // The same after a repaint of the upper child alone.
     upper->Seen.clear();
