@@ -19,6 +19,14 @@ QApplication* gQtApp = nullptr;
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
 
+TApplication::~TApplication()
+{
+    OnIdle = nullptr;
+    DestroyComponents();
+    if (Application == this)
+        Application = nullptr;
+}
+
 void TApplication::Initialize(int& argc, char** argv)
 {
     if (Application)
@@ -29,7 +37,10 @@ void TApplication::Initialize(int& argc, char** argv)
     Application = new TApplication(nullptr);
     Screen = new TScreen(nullptr);
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, gQtApp,
-                     [] { Application->DoIdle(); });
+                     [] {
+                         if (Application)
+                             Application->DoIdle();
+                     });
 }
 
 void TApplication::DoIdle()

@@ -18,6 +18,8 @@ public:
     TK_CLASS_NAME(TApplication)
     // Creates the Qt application and the global Application and Screen objects.
     static void Initialize(int& argc, char** argv);
+    // Destroys the forms while the application can still hear of it.
+    ~TApplication() override;
 
     // The first form created becomes the main form; closing it ends Run.
     template <class T>

@@ -19,6 +19,13 @@ TComponent::TComponent(TComponent* AOwner)
 TComponent::~TComponent()
 {
     FComponentState |= csDestroying;
+    DestroyComponents();
+    if (FOwner)
+        FOwner->RemoveComponent(this);
+}
+
+void TComponent::DestroyComponents()
+{
     // Last created first, as an owner tears down what it built.
     while (!FComponents.empty()) {
         TComponent* c = FComponents.back();
@@ -26,8 +33,6 @@ TComponent::~TComponent()
         c->FOwner = nullptr;
         delete c;
     }
-    if (FOwner)
-        FOwner->RemoveComponent(this);
 }
 
 void TComponent::SetName(const std::string& name)

@@ -28,6 +28,8 @@ public:
     TComponent* Components(int index) const { return FComponents.at(size_t(index)); }
     TComponent* FindComponent(const std::string& name) const;
     void InsertComponent(TComponent* component);
+    // Destroys the owned components now, last created first.
+    void DestroyComponents();
     void RemoveComponent(TComponent* component);
 
     intptr_t Tag() const { return FTag; }

@@ -48,7 +48,8 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner)
 TForm::~TForm()
 {
     Screen->RemoveForm(this);
-    Application->FormDestroyed(this);
+    if (Application)
+        Application->FormDestroyed(this);
     if (TMainMenu* menu = FMenu.Get()) {
         menu->OnStructureChange = nullptr;
         menu->OnStateChange = nullptr;

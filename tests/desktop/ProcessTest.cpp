@@ -33,6 +33,8 @@ protected:
     {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X display (run under tools/with-desktop.sh)";
+        // Whatever the program says (a sanitizer report, say) shows in the test log.
+        program.setProcessChannelMode(QProcess::ForwardedChannels);
         program.start(SETTINGS_BINARY, {});
         ASSERT_TRUE(program.waitForStarted(5000));
         // Up, with its help window over it.
