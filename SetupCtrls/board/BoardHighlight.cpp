@@ -100,10 +100,17 @@ void TBoardHighlight::InitHighlight()
 bool TBoardHighlight::ClipCoversRing() const
 {
     // The looks are copied from the parent's surface, which holds fresh pixels
-    // only inside the area being painted now.
+    // only inside the area being painted now. What no paint can reach (beyond
+    // the edge of an ancestor's client area) does not count.
     TRect visible = Rect(0, 0, Width(), Height());
-    if (TWinControl* parent = Parent())
-        visible = IntersectRect(visible, Rect(-Left(), -Top(), parent->ClientWidth() - Left(), parent->ClientHeight() - Top()));
+    int offsetX = Left(), offsetY = Top();
+    for (TWinControl* p = Parent(); p; p = p->Parent()) {
+        visible = IntersectRect(visible, Rect(-offsetX, -offsetY, p->ClientWidth() - offsetX, p->ClientHeight() - offsetY));
+        if (!p->Parent())
+            break;
+        offsetX += p->Left();
+        offsetY += p->Top();
+    }
     if (visible.IsEmpty())
         return true;
     const TRect clip = Canvas()->ClipRect();
@@ -113,12 +120,14 @@ bool TBoardHighlight::ClipCoversRing() const
 void TBoardHighlight::Paint()
 {
     if (IsDesigning() || !FPrepared) {
-        if (!ClipCoversRing()) {
-            // A partial first paint would render from stale pixels: ask for a
-            // whole one and leave the picture showing until it comes.
+        if (!FWholePaintRequested && !ClipCoversRing()) {
+            // A partial first paint would render from stale pixels: ask once
+            // for a whole one and leave the picture showing until it comes.
+            FWholePaintRequested = true;
             Invalidate();
             return;
         }
+        FWholePaintRequested = false;
         if (IsDesigning()) {
             BuildBitmaps();
         } else {

@@ -130,4 +130,5 @@ private:
     bool FPinned = false;
     TGuard<TRadioPanel> FRadioPanel;
     bool FPopupActive = false;
+    bool FWholePaintRequested = false;
 };

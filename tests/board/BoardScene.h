@@ -6,6 +6,7 @@
 // beside it and the pointer parked where no window lies.
 #include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "SetupCtrls/board/HighlightType.h"
@@ -22,6 +23,7 @@ class TRadioPanel;
 struct TPixel {
     int R = 0, G = 0, B = 0;
     friend bool operator==(const TPixel&, const TPixel&) = default;
+    friend void PrintTo(const TPixel& p, std::ostream* os) { *os << "rgb(" << p.R << ", " << p.G << ", " << p.B << ")"; }
 };
 
 // A bitmap of one colour everywhere.

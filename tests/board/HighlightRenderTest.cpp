@@ -200,3 +200,38 @@ TEST(HighlightRender, RingsPrepareInChildOrder)
     EXPECT_EQ(options->Items(0)->Caption(), "Second");
     EXPECT_EQ(options->Items(1)->Caption(), "First");
 }
+
+TEST(HighlightRender, RingReachingPastTheBoardEdgePreparesAndSettles)
+{
+    BoardScene scene;
+    auto* ring = new CountingRing(scene.Form);
+    ring->SetParent(scene.Board);
+    ring->SetBounds(10, BoardScene::BoardHeight - 30, 40, 40); // 10 rows below the picture
+    ring->SetTitle("Edge");
+    ASSERT_TRUE(scene.Show());
+    DrainEvents(300);
+    const int paints = ring->Paints;
+    DrainEvents(300);
+    EXPECT_EQ(ring->Paints, paints); // no endless repaint requests
+    EXPECT_EQ(PixelAt(ring->IdleBitmap(), 20, 20), (TPixel{113, 113, 93}));
+    EXPECT_NE(scene.Entry("&Settings", "Edge"), nullptr);
+}
+
+TEST(HighlightRender, PartialFirstPaintDoesNotRenderFromStalePixels)
+{
+    BoardScene scene;
+    ASSERT_TRUE(scene.Show());
+    DrainEvents();
+    // A surface still holding an old picture (grey 101), of which a paint
+    // renews only the ring's upper half with the new one (grey 200).
+    scene.Board->Picture()->SetGraphic(UniformBitmap(BoardScene::BoardWidth, BoardScene::BoardHeight, 200, 200, 200));
+    TBoardHighlight* ring = scene.AddRing("Late", htSettings, Bounds(10, 10, 40, 40));
+    QImage surface(BoardScene::BoardWidth, BoardScene::BoardHeight, QImage::Format_RGB32);
+    surface.fill(qRgb(101, 101, 101));
+    scene.Board->PaintSurface(surface, Rect(10, 10, 50, 30));
+    EXPECT_FALSE(ring->Prepared());
+    scene.Board->PaintSurface(surface, Rect(0, 0, BoardScene::BoardWidth, BoardScene::BoardHeight));
+    ASSERT_TRUE(ring->Prepared());
+    EXPECT_EQ(PixelAt(ring->IdleBitmap(), 20, 30), (TPixel{204, 204, 184}));
+    EXPECT_EQ(PixelAt(ring->IdleBitmap(), 20, 5), (TPixel{204, 204, 184}));
+}
