@@ -13,18 +13,22 @@
 #include "toolkit/SurfaceWidget.h"
 
 namespace {
-TMainForm* ShownMainForm()
-{
-    static TMainForm* form = [] {
-        auto* f = new TMainForm(Application);
-        Application->SetMainForm(f);
-        f->Show();
-        auto* board = static_cast<TkSurfaceWidget*>(f->BoardImage1->Handle());
+// A shown main window for the length of one benchmark.
+struct ShownMainForm {
+    TMainForm* form;
+    ShownMainForm() : form(new TMainForm(Application))
+    {
+        Application->SetMainForm(form);
+        form->Show();
+        auto* board = static_cast<TkSurfaceWidget*>(form->BoardImage1->Handle());
         PumpUntil([&] { return board->Painted(); });
-        return f;
-    }();
-    return form;
-}
+    }
+    ~ShownMainForm()
+    {
+        delete form;
+        QCoreApplication::processEvents();
+    }
+};
 } // namespace
 
 static void BM_Paint_BareImageCopy(benchmark::State& state)
@@ -41,16 +45,16 @@ BENCHMARK(BM_Paint_BareImageCopy)->Unit(benchmark::kMicrosecond);
 
 static void BM_Paint_BoardRepaint(benchmark::State& state)
 {
-    TMainForm* form = ShownMainForm();
+    ShownMainForm shown;
     for (auto _ : state)
-        form->BoardImage1->Repaint();
+        shown.form->BoardImage1->Repaint();
 }
 BENCHMARK(BM_Paint_BoardRepaint)->Unit(benchmark::kMicrosecond);
 
 static void BM_Paint_RingRepaint(benchmark::State& state)
 {
-    TMainForm* form = ShownMainForm();
+    ShownMainForm shown;
     for (auto _ : state)
-        form->USBHighlight->Repaint();
+        shown.form->USBHighlight->Repaint();
 }
 BENCHMARK(BM_Paint_RingRepaint)->Unit(benchmark::kMicrosecond);
