@@ -61,13 +61,19 @@ int TApplication::Run()
         FMainForm->Show();
     if (FTerminated)
         return 0;
-    return QApplication::exec();
+    FRunning = true;
+    int code = QApplication::exec();
+    FRunning = false;
+    return code;
 }
 
 void TApplication::Terminate()
 {
     FTerminated = true;
-    QCoreApplication::exit(0);
+    // Outside Run there is no loop to end; Run then returns at once. Telling
+    // Qt anyway would end every later loop, nested ones included.
+    if (FRunning)
+        QCoreApplication::exit(0);
 }
 
 void TApplication::ProcessMessages()

@@ -82,6 +82,7 @@ private:
     TForm* FMainForm = nullptr;
     TGuard<TForm> FActiveForm;
     bool FTerminated = false;
+    bool FRunning = false;
     bool FMainFormPainted = false;
     bool FInIdle = false;
 };
