@@ -9,16 +9,6 @@
 #include "toolkit/Graphic.h"
 #include "toolkit/QtBridge.h"
 
-QFont ToQFont(const TFont& font)
-{
-    QFont f(ToQString(font.Name()));
-    f.setPixelSize(std::max(1, font.PixelSize()));
-    f.setBold(font.Style() & fsBold);
-    f.setItalic(font.Style() & fsItalic);
-    f.setUnderline(font.Style() & fsUnderline);
-    return f;
-}
-
 void TCanvas::Attach(QImage* image, int originX, int originY, const TRect& clip)
 {
     FImage = image;
@@ -133,6 +123,20 @@ void TCanvas::FillRect(const TRect& r)
     for (int y = t.Top; y < t.Bottom; ++y) {
         uint32_t* row = reinterpret_cast<uint32_t*>(FImage->scanLine(y));
         std::fill(row + t.Left, row + t.Right, rgb);
+    }
+}
+
+void TCanvas::Frame3D(const TRect& r, bool raised)
+{
+    const TColor topLeft = raised ? clBtnHighlight : clBtnShadow;
+    const TColor bottomRight = raised ? clBtnShadow : clBtnHighlight;
+    for (int x = r.Left; x < r.Right; ++x) {
+        SetPixel(x, r.Top, topLeft);
+        SetPixel(x, r.Bottom - 1, bottomRight);
+    }
+    for (int y = r.Top; y < r.Bottom; ++y) {
+        SetPixel(r.Left, y, topLeft);
+        SetPixel(r.Right - 1, y, bottomRight);
     }
 }
 

@@ -48,6 +48,8 @@ public:
     void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
     void Ellipse(int x1, int y1, int x2, int y2);
     void FillRect(const TRect& r);
+    // A one-pixel bevel along the inside of r: light above and left when raised.
+    void Frame3D(const TRect& r, bool raised);
 
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);

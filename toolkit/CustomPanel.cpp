@@ -51,16 +51,7 @@ void TCustomPanel::Paint()
     for (TBevelCut cut : {FBevelOuter, FBevelInner}) {
         if (cut == bvNone)
             continue;
-        TColor topLeft = cut == bvRaised ? clBtnHighlight : clBtnShadow;
-        TColor bottomRight = cut == bvRaised ? clBtnShadow : clBtnHighlight;
-        for (int x = r.Left; x < r.Right; ++x) {
-            c.SetPixel(x, r.Top, topLeft);
-            c.SetPixel(x, r.Bottom - 1, bottomRight);
-        }
-        for (int y = r.Top; y < r.Bottom; ++y) {
-            c.SetPixel(r.Left, y, topLeft);
-            c.SetPixel(r.Right - 1, y, bottomRight);
-        }
+        c.Frame3D(r, cut == bvRaised);
         r = Rect(r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1);
     }
     if (!Caption().empty()) {

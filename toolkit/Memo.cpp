@@ -40,10 +40,7 @@ void TMemo::SetReadOnly(bool value)
 void TMemo::SetScrollBars(TScrollStyle value)
 {
     FScrollBars = value;
-    auto* w = static_cast<QPlainTextEdit*>(Handle());
-    // A vertical bar shows only when the text does not fit, as users expect.
-    w->setVerticalScrollBarPolicy(value == ssVertical || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    w->setHorizontalScrollBarPolicy(value == ssHorizontal || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(static_cast<QAbstractScrollArea*>(Handle()), value);
 }
 
 void TMemo::SetWordWrap(bool value)

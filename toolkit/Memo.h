@@ -3,8 +3,6 @@
 #include "toolkit/StringList.h"
 #include "toolkit/WinControl.h"
 
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
-
 class TMemo : public TWinControl {
 public:
     TK_CLASS_NAME(TMemo)

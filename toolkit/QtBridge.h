@@ -32,3 +32,7 @@ inline QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.
 inline TRect FromQRect(const QRect& r) { return Bounds(r.x(), r.y(), r.width(), r.height()); }
 
 QFont ToQFont(const TFont& font);
+
+class QAbstractScrollArea;
+// Scroll bars show only when the text does not fit, as users expect.
+void ApplyScrollBars(QAbstractScrollArea* area, TScrollStyle style);

@@ -35,9 +35,7 @@ void TRichEdit::SetReadOnly(bool value)
 void TRichEdit::SetScrollBars(TScrollStyle value)
 {
     FScrollBars = value;
-    auto* w = static_cast<QTextEdit*>(Handle());
-    w->setVerticalScrollBarPolicy(value == ssVertical || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
-    w->setHorizontalScrollBarPolicy(value == ssHorizontal || value == ssBoth ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    ApplyScrollBars(static_cast<QAbstractScrollArea*>(Handle()), value);
 }
 
 void TRichEdit::SetColor(TColor value)

@@ -32,18 +32,8 @@ void TStatusBar::Paint()
         // The last panel takes the rest of the bar.
         int right = i + 1 == FPanels.size() ? Width() : left + p.Width;
         TRect r = Rect(left, 2, right - 2, Height());
-        if (p.Bevel != pbNone) {
-            TColor tl = p.Bevel == pbLowered ? clBtnShadow : clBtnHighlight;
-            TColor br = p.Bevel == pbLowered ? clBtnHighlight : clBtnShadow;
-            for (int x = r.Left; x < r.Right; ++x) {
-                c.SetPixel(x, r.Top, tl);
-                c.SetPixel(x, r.Bottom - 1, br);
-            }
-            for (int y = r.Top; y < r.Bottom; ++y) {
-                c.SetPixel(r.Left, y, tl);
-                c.SetPixel(r.Right - 1, y, br);
-            }
-        }
+        if (p.Bevel != pbNone)
+            c.Frame3D(r, p.Bevel == pbRaised);
         if (!p.Text.empty())
             c.TextRect(Rect(r.Left + 3, r.Top + 2, r.Right - 3, r.Bottom), p.Text, taLeftJustify);
         left = right;

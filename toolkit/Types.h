@@ -67,6 +67,8 @@ enum TBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSize
 
 enum TMouseButton { mbLeft, mbRight, mbMiddle };
 
+enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // A notification delivered synchronously to a control (Perform) or a window.
 struct TMessage {
     unsigned Msg = 0;
