@@ -36,6 +36,15 @@ std::string UniqueName(const TComponent* owner, const std::string& stem)
     }
 }
 
+// The item under a top-level item whose caption is the title, if any.
+TMenuItem* EntryUnder(TMenuItem* top, const std::string& title)
+{
+    for (int j = 0; j < top->Count(); ++j)
+        if (top->Items(j)->Caption() == title)
+            return top->Items(j);
+    return nullptr;
+}
+
 bool IsTicked(TObject* sender)
 {
     if (!sender || std::strcmp(sender->ClassName(), "TMenuItem") != 0)
@@ -88,9 +97,8 @@ void TBoardHighlight::AddMenuEntry()
         TMenuItem* top = bar->Items(i);
         if (top->Caption() != caption)
             continue;
-        for (int j = 0; j < top->Count(); ++j)
-            if (top->Items(j)->Caption() == FTitle)
-                return; // the group's entry is there already
+        if (EntryUnder(top, FTitle))
+            return; // the group's entry is there already
         if (!FTitle.empty())
             top->Add(makeEntry());
         return;
@@ -123,12 +131,11 @@ TMenuItem* TBoardHighlight::FindTypeItemEntry(TMenuItem** topItem) const
         TMenuItem* top = bar->Items(i);
         if (top->Caption() != caption)
             continue;
-        for (int j = 0; j < top->Count(); ++j)
-            if (top->Items(j)->Caption() == FTitle) {
-                if (topItem)
-                    *topItem = top;
-                return top->Items(j);
-            }
+        if (TMenuItem* entry = EntryUnder(top, FTitle)) {
+            if (topItem)
+                *topItem = top;
+            return entry;
+        }
     }
     return nullptr;
 }
