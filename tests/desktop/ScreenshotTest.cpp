@@ -8,6 +8,7 @@
 #include "DesktopFixture.h"
 #include "SetupCtrls/board/RadioPanel.h"
 #include "SetupCtrls/jumper/ThreeJumper.h"
+#include "template/Assets.h"
 #include "toolkit/RadioButton.h"
 
 class Screenshots : public DesktopTest {
@@ -18,6 +19,8 @@ protected:
         if (!dir || !*dir)
             GTEST_SKIP() << "SETTINGS_SCREENSHOT_DIR is not set";
         folder = dir;
+        // As the program does: its icon on every window.
+        Application->SetIcon(AppIconPng, AppIconPng_size);
         DesktopTest::SetUp();
     }
     void Shot(const char* name)
