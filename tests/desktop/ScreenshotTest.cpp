@@ -38,7 +38,11 @@ TEST_F(Screenshots, HelpWindowBoardAndPopups)
     PointerTo(TPoint{1000, 740});
     Shot("help-window.png");
 
-    form->SetSup->HelpForm()->Hide();
+    THelpForm* help = form->SetSup->HelpForm();
+    help->Hide();
+    // Gone from the screen, and the board repainted where it stood.
+    ASSERT_TRUE(WaitFor([&] { return !help->Handle()->windowHandle()->isExposed(); }));
+    form->BoardImage1->Repaint();
     Shot("main-window.png");
 
     TBoardHighlight* ring = form->PowerHighlight;
