@@ -33,11 +33,6 @@ void TWinControl::SetWidget(QWidget* widget, QWidget* eventSource, bool routeBut
     ApplyWidgetFont();
 }
 
-void TWinControl::SetParent(TWinControl* parent)
-{
-    TControl::SetParent(parent);
-}
-
 int TWinControl::IndexOfControl(const TControl* control) const
 {
     auto it = std::find(FControls.begin(), FControls.end(), control);
@@ -121,11 +116,6 @@ TPoint TWinControl::ClientOrigin() const
         return TControl::ClientOrigin();
     QPoint p = ClientHost()->mapToGlobal(QPoint(0, 0));
     return TPoint{p.x(), p.y()};
-}
-
-void TWinControl::SetVisible(bool value)
-{
-    TControl::SetVisible(value);
 }
 
 void TWinControl::VisibleChanged()

@@ -20,7 +20,6 @@ public:
     ~TWinControl() override;
 
     bool IsWindowed() const override { return true; }
-    void SetParent(TWinControl* parent) override;
 
     int ControlCount() const { return int(FControls.size()); }
     TControl* Controls(int index) const { return FControls.at(size_t(index)); }
@@ -35,7 +34,6 @@ public:
     int ClientHeight() const override;
     TPoint ClientOrigin() const override;
 
-    void SetVisible(bool value) override;
     void SetEnabled(bool value) override;
     void Invalidate() override;
     void Update() override;
