@@ -76,11 +76,6 @@ void TApplication::Terminate()
         QCoreApplication::exit(0);
 }
 
-void TApplication::ProcessMessages()
-{
-    QCoreApplication::processEvents();
-}
-
 void TApplication::HandleException(TObject* sender, const std::exception& e, bool deferBox)
 {
     if (OnException) {

@@ -38,7 +38,6 @@ public:
     int Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
-    void ProcessMessages();
 
     // Raised each time the event queue has run empty, once the main form has painted.
     TIdleEvent OnIdle;

@@ -50,6 +50,12 @@ TForm::~TForm()
     Screen->RemoveForm(this);
     if (Application)
         Application->FormDestroyed(this);
+    DetachMenu();
+}
+
+// The menu stops reporting its changes to this form.
+void TForm::DetachMenu()
+{
     if (TMainMenu* menu = FMenu.Get()) {
         menu->OnStructureChange = nullptr;
         menu->OnStateChange = nullptr;
@@ -319,11 +325,6 @@ void TForm::Activated(bool active)
         OnDeactivate(this);
 }
 
-void TForm::FrameCloseRequested()
-{
-    Close();
-}
-
 bool TForm::FrameKey(int key)
 {
     TControl* target = nullptr;
@@ -376,8 +377,7 @@ void TForm::SetMenu(TMainMenu* menu)
 {
     // The menu bar takes its room from the window, not from the client area.
     const int clientWidth = FFrame->width(), clientHeight = ClientHeight();
-    if (TMainMenu* old = FMenu.Get())
-        old->OnStructureChange = nullptr, old->OnStateChange = nullptr;
+    DetachMenu();
     FMenu = TGuard<TMainMenu>(menu);
     if (menu) {
         if (!FMenuBar)

@@ -75,7 +75,6 @@ public:
 
     // Entry points of the frame widget.
     void FrameGeometryChanged();
-    void FrameCloseRequested();
     bool FrameKey(int key);
     void FramePointerLeft();
     void FramePointerEntered();
@@ -91,6 +90,7 @@ private:
     void PlaceForFirstShow();
     void FocusFirstControl();
     void RebuildMenuBar();
+    void DetachMenu();
     void MenuItemStateChanged(TMenuItem* item);
     int MenuBarHeight() const;
     void CheckPointerOffFrame();

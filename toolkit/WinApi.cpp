@@ -5,7 +5,6 @@
 #include <QPushButton>
 
 #include "toolkit/Canvas.h"
-#include "toolkit/Control.h"
 #include "toolkit/QtBridge.h"
 
 namespace {
@@ -26,11 +25,6 @@ void SetCursorPos(int x, int y)
 void BitBlt(TCanvas& dst, int x, int y, int w, int h, const TCanvas& src, int sx, int sy)
 {
     dst.CopyRect(Bounds(x, y, w, h), src, Bounds(sx, sy, w, h));
-}
-
-intptr_t SendMessage(TControl* control, unsigned msg, intptr_t wparam, intptr_t lparam)
-{
-    return control ? control->Perform(msg, wparam, lparam) : 0;
 }
 
 void SetMessageBoxHandler(TMessageBoxHandler handler)

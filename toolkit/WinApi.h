@@ -7,7 +7,6 @@
 #include "toolkit/Types.h"
 
 class TCanvas;
-class TControl;
 
 // Cursor position in screen coordinates.
 TPoint GetCursorPos();
@@ -15,9 +14,6 @@ void SetCursorPos(int x, int y);
 
 // Copies a w x h block from src at (sx, sy) to dst at (x, y).
 void BitBlt(TCanvas& dst, int x, int y, int w, int h, const TCanvas& src, int sx, int sy);
-
-// Sends a message to a control synchronously; the result of its handler.
-intptr_t SendMessage(TControl* control, unsigned msg, intptr_t wparam, intptr_t lparam);
 
 constexpr unsigned MB_OK = 0x0;
 constexpr unsigned MB_OKCANCEL = 0x1;
