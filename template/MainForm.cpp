@@ -2,7 +2,6 @@
 
 #include "SetupCtrls/jumper/ThreeJumper.h"
 #include "SetupCtrls/supporter/SetupSupporter.h"
-#include "toolkit/Application.h"
 #include "toolkit/RadioButton.h"
 
 TMainForm* MainForm = nullptr;
@@ -22,8 +21,7 @@ void TMainForm::Exit2Click(TObject*)
 
 void TMainForm::FormCreate(TObject*)
 {
-    TSetupSupporter* sup = SetSup;
-    Application->OnIdle = [sup](TObject* sender, bool& done) { sup->AppIdle(sender, done); };
+    SetSup->HookIdle();
 }
 
 void TMainForm::Howtousethisprogram1Click(TObject*)
