@@ -4,21 +4,47 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "toolkit/Graphic.h"
 #include "toolkit/QtBridge.h"
 
+int TCanvas::Device(int v) const
+{
+    if (FRatio == 1.0)
+        return v;
+    return int(std::floor(v * FRatio + 0.5));
+}
+
 void TCanvas::Attach(QImage* image, int originX, int originY, const TRect& clip)
 {
     FImage = image;
     FOrigin = TPoint{originX, originY};
-    FClip = image ? IntersectRect(clip, Bounds(0, 0, image->width(), image->height())) : TRect{};
+    FRatio = image ? image->devicePixelRatio() : 1.0;
+    if (!(FRatio > 0.0))
+        FRatio = 1.0;
+    FDeviceOrigin = TPoint{Device(originX), Device(originY)};
+    if (!image) {
+        FClip = TRect{};
+        return;
+    }
+    // Every device pixel the logical clip touches.
+    TRect device = clip;
+    if (FRatio != 1.0)
+        device = Rect(int(std::floor(clip.Left * FRatio)), int(std::floor(clip.Top * FRatio)), int(std::ceil(clip.Right * FRatio)),
+                      int(std::ceil(clip.Bottom * FRatio)));
+    FClip = IntersectRect(device, Bounds(0, 0, image->width(), image->height()));
 }
 
 void TCanvas::Attach(QImage* image)
 {
-    Attach(image, 0, 0, image ? Bounds(0, 0, image->width(), image->height()) : TRect{});
+    if (!image) {
+        Attach(nullptr, 0, 0, TRect{});
+        return;
+    }
+    const double r = image->devicePixelRatio() > 0.0 ? image->devicePixelRatio() : 1.0;
+    Attach(image, 0, 0, Bounds(0, 0, int(std::ceil(image->width() / r)), int(std::ceil(image->height() / r))));
 }
 
 void TCanvas::Detach()
@@ -29,20 +55,40 @@ void TCanvas::Detach()
 
 TRect TCanvas::ClipRect() const
 {
-    return TRect{FClip.Left - FOrigin.X, FClip.Top - FOrigin.Y, FClip.Right - FOrigin.X, FClip.Bottom - FOrigin.Y};
+    if (FRatio == 1.0)
+        return TRect{FClip.Left - FOrigin.X, FClip.Top - FOrigin.Y, FClip.Right - FOrigin.X, FClip.Bottom - FOrigin.Y};
+    // The logical pixels whose device pixels the clip touches.
+    auto down = [this](int d, int o) { return int(std::floor((d - o) / FRatio)); };
+    auto up = [this](int d, int o) { return int(std::ceil((d - o) / FRatio)); };
+    return TRect{down(FClip.Left, FDeviceOrigin.X), down(FClip.Top, FDeviceOrigin.Y), up(FClip.Right, FDeviceOrigin.X),
+                 up(FClip.Bottom, FDeviceOrigin.Y)};
+}
+
+QRectF TCanvas::LogicalClip() const
+{
+    return QRectF(FClip.Left / FRatio, FClip.Top / FRatio, FClip.Width() / FRatio, FClip.Height() / FRatio);
+}
+
+TRect TCanvas::DeviceRect(const TRect& r) const
+{
+    return TRect{FDeviceOrigin.X + Device(r.Left), FDeviceOrigin.Y + Device(r.Top), FDeviceOrigin.X + Device(r.Right),
+                 FDeviceOrigin.Y + Device(r.Bottom)};
 }
 
 void TCanvas::PutPixel(int x, int y, uint32_t rgb)
 {
-    int ix = x + FOrigin.X, iy = y + FOrigin.Y;
-    if (ix < FClip.Left || ix >= FClip.Right || iy < FClip.Top || iy >= FClip.Bottom)
-        return;
-    reinterpret_cast<uint32_t*>(FImage->scanLine(iy))[ix] = rgb;
+    const TRect t = IntersectRect(DeviceRect(Rect(x, y, x + 1, y + 1)), FClip);
+    for (int iy = t.Top; iy < t.Bottom; ++iy) {
+        uint32_t* row = reinterpret_cast<uint32_t*>(FImage->scanLine(iy));
+        std::fill(row + t.Left, row + t.Right, rgb);
+    }
 }
 
-// Fills the pixels of box that `inside` accepts: the rim (pixels with a
-// 4-neighbour outside the shape) in the pen colour, the rest with the brush.
-// Without a pen the shape shrinks by one pixel on the right and at the bottom.
+// Fills the device pixels of box that `inside` accepts, judged at each device
+// pixel's centre in logical coordinates: the rim (pixels less than a pen width
+// from the outside, along a row or a column) in the pen colour, the rest with
+// the brush. Without a pen the shape shrinks by one pixel on the right and at
+// the bottom.
 template <class Inside>
 void TCanvas::FillShape(const TRect& box, Inside inside)
 {
@@ -58,59 +104,69 @@ void TCanvas::FillShape(const TRect& box, Inside inside)
     if (shape.IsEmpty())
         return;
     const uint32_t penRgb = ToQRgb(Pen.Color), brushRgb = ToQRgb(Brush.Color);
-    auto in = [&](int x, int y) {
-        return x >= shape.Left && x < shape.Right && y >= shape.Top && y < shape.Bottom && inside(shape, x, y);
+    const TRect area = DeviceRect(shape);
+    // One logical pixel of pen, in whole device pixels.
+    const int penWidth = std::max(1, int(std::lround(FRatio)));
+    auto in = [&](int dx, int dy) {
+        if (dx < area.Left || dx >= area.Right || dy < area.Top || dy >= area.Bottom)
+            return false;
+        return inside(shape, (dx - FDeviceOrigin.X + 0.5) / FRatio, (dy - FDeviceOrigin.Y + 0.5) / FRatio);
     };
-    for (int y = shape.Top; y < shape.Bottom; ++y) {
-        for (int x = shape.Left; x < shape.Right; ++x) {
-            if (!in(x, y))
+    const TRect t = IntersectRect(area, FClip);
+    for (int dy = t.Top; dy < t.Bottom; ++dy) {
+        uint32_t* row = reinterpret_cast<uint32_t*>(FImage->scanLine(dy));
+        for (int dx = t.Left; dx < t.Right; ++dx) {
+            if (!in(dx, dy))
                 continue;
-            bool rim = pen && (!in(x - 1, y) || !in(x + 1, y) || !in(x, y - 1) || !in(x, y + 1));
+            bool rim = false;
+            for (int k = 1; pen && !rim && k <= penWidth; ++k)
+                rim = !in(dx - k, dy) || !in(dx + k, dy) || !in(dx, dy - k) || !in(dx, dy + k);
             if (rim) {
                 // A dashed pen draws three pixels on, two off along each rim row and column.
-                if (Pen.Style == psDash && ((x + y) % 5) >= 3)
+                if (Pen.Style == psDash && (((dx + dy) / penWidth) % 5) >= 3)
                     continue;
-                PutPixel(x, y, penRgb);
+                row[dx] = penRgb;
             } else if (brush) {
-                PutPixel(x, y, brushRgb);
+                row[dx] = brushRgb;
             }
         }
     }
 }
 
 namespace {
-// Pixel centre (x + 0.5, y + 0.5) inside the ellipse inscribed in r.
-bool InEllipse(const TRect& r, int x, int y)
+// A point (a pixel's centre, in logical coordinates) inside the ellipse inscribed in r.
+bool InEllipse(const TRect& r, double x, double y)
 {
     double rx = r.Width() / 2.0, ry = r.Height() / 2.0;
-    double dx = (x + 0.5 - (r.Left + rx)) / rx, dy = (y + 0.5 - (r.Top + ry)) / ry;
+    double dx = (x - (r.Left + rx)) / rx, dy = (y - (r.Top + ry)) / ry;
     return dx * dx + dy * dy <= 1.0;
 }
 } // namespace
 
 void TCanvas::Rectangle(int x1, int y1, int x2, int y2)
 {
-    FillShape(Rect(x1, y1, x2, y2), [](const TRect&, int, int) { return true; });
+    FillShape(Rect(x1, y1, x2, y2), [](const TRect&, double, double) { return true; });
 }
 
 void TCanvas::Ellipse(int x1, int y1, int x2, int y2)
 {
-    FillShape(Rect(x1, y1, x2, y2), [](const TRect& r, int x, int y) { return InEllipse(r, x, y); });
+    FillShape(Rect(x1, y1, x2, y2), [](const TRect& r, double x, double y) { return InEllipse(r, x, y); });
 }
 
 void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
 {
-    FillShape(Rect(x1, y1, x2, y2), [cornerWidth, cornerHeight](const TRect& r, int x, int y) {
+    FillShape(Rect(x1, y1, x2, y2), [cornerWidth, cornerHeight](const TRect& r, double px, double py) {
         int cw = std::min(cornerWidth, r.Width()), ch = std::min(cornerHeight, r.Height());
         if (cw <= 0 || ch <= 0)
             return true;
         // Corners are quarter ellipses of cw x ch; only pixels in a corner square are tested.
+        const int x = int(std::floor(px)), y = int(std::floor(py));
         int left = r.Left + cw / 2, right = r.Right - cw / 2, top = r.Top + ch / 2, bottom = r.Bottom - ch / 2;
         int cx = x < left ? r.Left : (x >= right ? r.Right - cw : -1);
         int cy = y < top ? r.Top : (y >= bottom ? r.Bottom - ch : -1);
         if (cx < 0 || cy < 0)
             return true;
-        return InEllipse(Bounds(cx, cy, cw, ch), x, y);
+        return InEllipse(Bounds(cx, cy, cw, ch), px, py);
     });
 }
 
@@ -118,7 +174,7 @@ void TCanvas::FillRect(const TRect& r)
 {
     if (!FImage || Brush.Style == bsClear)
         return;
-    TRect t = IntersectRect(Rect(r.Left + FOrigin.X, r.Top + FOrigin.Y, r.Right + FOrigin.X, r.Bottom + FOrigin.Y), FClip);
+    TRect t = IntersectRect(DeviceRect(r), FClip);
     const uint32_t rgb = ToQRgb(Brush.Color);
     for (int y = t.Top; y < t.Bottom; ++y) {
         uint32_t* row = reinterpret_cast<uint32_t*>(FImage->scanLine(y));
@@ -144,7 +200,7 @@ TColor TCanvas::Pixel(int x, int y) const
 {
     if (!FImage)
         return clNone;
-    int ix = x + FOrigin.X, iy = y + FOrigin.Y;
+    int ix = FDeviceOrigin.X + Device(x), iy = FDeviceOrigin.Y + Device(y);
     if (ix < 0 || iy < 0 || ix >= FImage->width() || iy >= FImage->height())
         return clNone;
     return FromQRgb(reinterpret_cast<const uint32_t*>(FImage->constScanLine(iy))[ix]);
@@ -156,36 +212,48 @@ void TCanvas::SetPixel(int x, int y, TColor color)
         PutPixel(x, y, ToQRgb(color));
 }
 
-void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect)
+namespace {
+// The image's pixels without its device pixel ratio: a painter on it works in
+// device pixels. Shares the pixels, copies nothing.
+QImage DeviceView(QImage& image)
+{
+    return QImage(image.bits(), image.width(), image.height(), image.bytesPerLine(), image.format());
+}
+} // namespace
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect, bool smooth)
 {
     if (!FImage || !source.FImage || dest.IsEmpty() || srcRect.IsEmpty())
         return;
-    if (dest.Width() == srcRect.Width() && dest.Height() == srcRect.Height()) {
+    const TRect d = DeviceRect(dest), s = source.DeviceRect(srcRect);
+    if (d.Width() == s.Width() && d.Height() == s.Height()) {
         // Block copy, clipped to both the destination clip and the source image.
         const QImage& src = *source.FImage;
         // Within one image a copy downwards goes bottom row first, so that no
         // row is overwritten before it has been read.
-        const bool bottomUp = source.FImage == FImage && dest.Top + FOrigin.Y > srcRect.Top + source.FOrigin.Y;
-        for (int i = 0; i < dest.Height(); ++i) {
-            const int row = bottomUp ? dest.Height() - 1 - i : i;
-            int dy = dest.Top + row + FOrigin.Y, sy = srcRect.Top + row + source.FOrigin.Y;
+        const bool bottomUp = source.FImage == FImage && d.Top > s.Top;
+        for (int i = 0; i < d.Height(); ++i) {
+            const int row = bottomUp ? d.Height() - 1 - i : i;
+            int dy = d.Top + row, sy = s.Top + row;
             if (dy < FClip.Top || dy >= FClip.Bottom || sy < 0 || sy >= src.height())
                 continue;
-            int dx0 = dest.Left + FOrigin.X, sx0 = srcRect.Left + source.FOrigin.X;
+            int dx0 = d.Left, sx0 = s.Left;
             int from = std::max({0, FClip.Left - dx0, -sx0});
-            int to = std::min({dest.Width(), FClip.Right - dx0, src.width() - sx0});
+            int to = std::min({d.Width(), FClip.Right - dx0, src.width() - sx0});
             if (to <= from)
                 continue;
-            const uint32_t* s = reinterpret_cast<const uint32_t*>(src.constScanLine(sy)) + sx0 + from;
-            uint32_t* d = reinterpret_cast<uint32_t*>(FImage->scanLine(dy)) + dx0 + from;
-            std::memmove(d, s, size_t(to - from) * 4);
+            const uint32_t* sp = reinterpret_cast<const uint32_t*>(src.constScanLine(sy)) + sx0 + from;
+            uint32_t* dp = reinterpret_cast<uint32_t*>(FImage->scanLine(dy)) + dx0 + from;
+            std::memmove(dp, sp, size_t(to - from) * 4);
         }
         return;
     }
-    QPainter p(FImage);
+    QImage target = DeviceView(*FImage);
+    QPainter p(&target);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     p.setClipRect(ToQRect(FClip));
-    p.drawImage(QRect(dest.Left + FOrigin.X, dest.Top + FOrigin.Y, dest.Width(), dest.Height()), *source.FImage,
-                QRect(srcRect.Left + source.FOrigin.X, srcRect.Top + source.FOrigin.Y, srcRect.Width(), srcRect.Height()));
+    const QImage from = DeviceView(*source.FImage);
+    p.drawImage(ToQRect(d), from, ToQRect(s));
 }
 
 void TCanvas::StretchDraw(const TRect& dest, TGraphic* graphic)
@@ -205,7 +273,7 @@ void TCanvas::TextOut(int x, int y, const std::string& text)
     if (!FImage)
         return;
     QPainter p(FImage);
-    p.setClipRect(ToQRect(FClip));
+    p.setClipRect(LogicalClip());
     QFont f = ToQFont(Font);
     p.setFont(f);
     QFontMetrics fm(f);
@@ -220,7 +288,7 @@ void TCanvas::TextRect(const TRect& r, const std::string& text, TAlignment align
     if (!FImage)
         return;
     QPainter p(FImage);
-    p.setClipRect(ToQRect(IntersectRect(FClip, Rect(r.Left + FOrigin.X, r.Top + FOrigin.Y, r.Right + FOrigin.X, r.Bottom + FOrigin.Y))));
+    p.setClipRect(LogicalClip().intersected(QRectF(r.Left + FOrigin.X, r.Top + FOrigin.Y, r.Width(), r.Height())));
     p.setFont(ToQFont(Font));
     p.setPen(ToQColor(Font.Color()));
     int flags = Qt::AlignTop | (alignment == taCenter ? Qt::AlignHCenter : alignment == taRightJustify ? Qt::AlignRight : Qt::AlignLeft);

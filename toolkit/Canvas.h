@@ -5,12 +5,20 @@
 // a pen it fills only what the outline would enclose, one pixel less on the
 // right and at the bottom. A control's canvas is a window onto its parent's
 // surface, offset by the control's position and clipped to it.
+//
+// Coordinates are logical pixels. An image with a device pixel ratio above 1
+// (a dense screen) holds more pixels than that: the canvas draws every figure
+// per device pixel, so outlines and curves stay crisp instead of being
+// enlarged. A logical coordinate v of the canvas lies at device pixel
+// Device(origin) + Device(v), Device(v) = v * ratio rounded, so a control and
+// a bitmap of the same logical size always cover the same number of pixels.
 #include <string>
 
 #include "toolkit/Font.h"
 #include "toolkit/Types.h"
 
 class QImage;
+class QRectF;
 class TGraphic;
 
 enum TPenStyle { psSolid, psDash, psClear };
@@ -33,7 +41,7 @@ public:
     TFont Font;
 
     // Binds the canvas to an image; (originX, originY) is where the canvas's
-    // (0, 0) lies in the image, clip is in image coordinates.
+    // (0, 0) lies in the image, clip is in the image's logical coordinates.
     void Attach(QImage* image, int originX, int originY, const TRect& clip);
     void Attach(QImage* image);
     void Detach();
@@ -42,6 +50,10 @@ public:
     TPoint Origin() const { return FOrigin; }
     // Clip rectangle in canvas coordinates.
     TRect ClipRect() const;
+    // Device pixels per logical pixel of the image (1 on an ordinary screen).
+    double PixelRatio() const { return FRatio; }
+    // The device pixels of the image that a rectangle of the canvas covers.
+    TRect DeviceRect(const TRect& r) const;
 
     void Rectangle(int x1, int y1, int x2, int y2);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
@@ -54,8 +66,10 @@ public:
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
 
-    // Copies srcRect of source into dest; equal sizes make a plain block copy.
-    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect);
+    // Copies srcRect of source into dest; equal sizes in device pixels make a
+    // plain block copy. Otherwise the source is stretched: to the nearest
+    // pixel, or filtered smoothly (pictures) when smooth is set.
+    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect, bool smooth = false);
     void StretchDraw(const TRect& dest, TGraphic* graphic);
     void Draw(int x, int y, TGraphic* graphic);
 
@@ -70,9 +84,15 @@ public:
 private:
     template <class Inside>
     void FillShape(const TRect& box, Inside inside);
+    // Fills the device pixels of one logical pixel of the canvas.
     void PutPixel(int x, int y, uint32_t rgb);
+    int Device(int v) const;
+    // The clip for a painter that works in logical coordinates.
+    QRectF LogicalClip() const;
 
     QImage* FImage = nullptr;
     TPoint FOrigin;
-    TRect FClip; // image coordinates
+    TPoint FDeviceOrigin;
+    double FRatio = 1.0;
+    TRect FClip; // device pixels of the image
 };

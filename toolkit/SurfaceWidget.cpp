@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "toolkit/Application.h"
 #include "toolkit/QtBridge.h"
@@ -18,8 +19,13 @@ TkSurfaceWidget::TkSurfaceWidget(TWinControl* control) : FControl(control)
 
 void TkSurfaceWidget::paintEvent(QPaintEvent* event)
 {
-    if (FBuffer.size() != size()) {
-        FBuffer = QImage(size(), QImage::Format_RGB32);
+    // The buffer holds device pixels: on a dense screen every control paints
+    // at the screen's own resolution instead of being enlarged afterwards.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
+    if (FBuffer.size() != pixels || FBuffer.devicePixelRatio() != ratio) {
+        FBuffer = QImage(pixels, QImage::Format_RGB32);
+        FBuffer.setDevicePixelRatio(ratio);
         FBuffer.fill(Qt::white);
     }
     const QRect r = event->rect();
@@ -31,7 +37,13 @@ void TkSurfaceWidget::paintEvent(QPaintEvent* event)
         QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
     }
     QPainter p(this);
-    p.drawImage(r, FBuffer, r);
+    if (ratio == 1.0) {
+        p.drawImage(r, FBuffer, r);
+    } else {
+        // Whole device pixels, unfiltered: the buffer's grid is the screen's.
+        p.setClipRect(r);
+        p.drawImage(QPointF(0, 0), FBuffer);
+    }
     if (!FPainted) {
         FPainted = true;
         Application->SurfacePainted(FControl);

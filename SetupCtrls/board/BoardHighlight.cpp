@@ -67,6 +67,11 @@ void TBoardHighlight::SetHighlightType(THighlightType value)
 void TBoardHighlight::BuildBitmaps()
 {
     const int w = Width(), h = Height();
+    // The looks hold as many pixels as the surface beneath: on a dense screen
+    // the ring is shaded per device pixel, not enlarged afterwards.
+    const double ratio = Canvas()->PixelRatio();
+    for (TBitmap* b : {FIdleBitmap.get(), FLitActiveBitmap.get(), FLitBitmap.get()})
+        b->SetPixelRatio(ratio);
     FIdleBitmap->SetSize(w, h);
     FLitActiveBitmap->SetSize(w, h);
     FLitBitmap->SetSize(w, h);
@@ -82,8 +87,12 @@ void TBoardHighlight::BuildBitmaps()
     };
     for (const Look& look : looks) {
         look.Bitmap->Canvas()->CopyRect(Rect(0, 0, w, h), *Canvas(), Rect(0, 0, w, h));
-        ShadeRing(look.Bitmap, w - 1, h - 1, look.Strength, FRingColor, look.WhiteCore);
+        ShadeRing(look.Bitmap, look.Bitmap->PixelWidth() - 1, look.Bitmap->PixelHeight() - 1, look.Strength, FRingColor,
+                  look.WhiteCore);
     }
+    FLooksBounds = BoundsRect();
+    FLooksRatio = ratio;
+    ++FRenderCount;
 }
 
 void TBoardHighlight::InitHighlight()
@@ -117,18 +126,25 @@ bool TBoardHighlight::ClipCoversRing() const
     return clip.Left <= visible.Left && clip.Top <= visible.Top && clip.Right >= visible.Right && clip.Bottom >= visible.Bottom;
 }
 
+bool TBoardHighlight::LooksStale() const
+{
+    // Rendered for another place on the board or another pixel density: the
+    // board was scaled, or the window went to a screen of another density.
+    return BoundsRect() != FLooksBounds || Canvas()->PixelRatio() != FLooksRatio;
+}
+
 void TBoardHighlight::Paint()
 {
-    if (IsDesigning() || !FPrepared) {
+    if (IsDesigning() || !FPrepared || LooksStale()) {
         if (!FWholePaintRequested && !ClipCoversRing()) {
-            // A partial first paint would render from stale pixels: ask once
-            // for a whole one and leave the picture showing until it comes.
+            // A partial paint would render from stale pixels: ask once for a
+            // whole one and leave the picture showing until it comes.
             FWholePaintRequested = true;
             Invalidate();
             return;
         }
         FWholePaintRequested = false;
-        if (IsDesigning()) {
+        if (IsDesigning() || FPrepared) {
             BuildBitmaps();
         } else {
             InitHighlight();

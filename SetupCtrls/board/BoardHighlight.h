@@ -60,6 +60,9 @@ public:
     void InitHighlight();
     // Renders the three looks from what lies beneath the ring now.
     void BuildBitmaps();
+    // How often the looks were rendered: at the first paint, and again only
+    // when the ring's place or the screen's pixel density changed.
+    int RenderCount() const { return FRenderCount; }
 
     // Pointer notifications: marker 0 from pointer tracking and direct calls,
     // 1 in a group broadcast, which is never broadcast again.
@@ -108,6 +111,7 @@ private:
     // a group of one. Stops when this ring is destroyed.
     void ForEachMember(bool includeSelf, const std::function<void(TBoardHighlight*)>& action);
     bool ClipCoversRing() const;
+    bool LooksStale() const;
     void NavigateTo(bool next);
     TMenuItem* FindTypeItemEntry(TMenuItem** topItem) const;
 
@@ -131,4 +135,7 @@ private:
     TGuard<TRadioPanel> FRadioPanel;
     bool FPopupActive = false;
     bool FWholePaintRequested = false;
+    TRect FLooksBounds;
+    double FLooksRatio = 0.0;
+    int FRenderCount = 0;
 };

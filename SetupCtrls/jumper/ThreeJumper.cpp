@@ -121,6 +121,8 @@ void TThreeJumper::DrawHorizontal()
     const bool upright = Upright(FOrientation);
     const int w = upright ? Height() : Width();
     const int h = upright ? Width() : Height();
+    // Drawn at the resolution of the surface it is copied onto.
+    FDrawBitmap->SetPixelRatio(Canvas()->HasSurface() ? Canvas()->PixelRatio() : 1.0);
     FDrawBitmap->SetSize(w, h);
     TCanvas& c = *FDrawBitmap->Canvas();
 
@@ -158,21 +160,25 @@ void TThreeJumper::DrawHorizontal()
 
 void TThreeJumper::Rotate()
 {
-    const int w = FDrawBitmap->Width();
-    const int h = FDrawBitmap->Height();
-    if (w <= 0 || h <= 0) {
+    FRotatedBitmap->SetPixelRatio(FDrawBitmap->PixelRatio());
+    const int lw = FDrawBitmap->Width();
+    const int lh = FDrawBitmap->Height();
+    if (lw <= 0 || lh <= 0) {
         FRotatedBitmap->SetSize(0, 0);
         return;
     }
     if (FOrientation == otUp) {
-        FRotatedBitmap->SetSize(w, h);
-        BitBlt(*FRotatedBitmap->Canvas(), 0, 0, w, h, *FDrawBitmap->Canvas(), 0, 0);
+        FRotatedBitmap->SetSize(lw, lh);
+        BitBlt(*FRotatedBitmap->Canvas(), 0, 0, lw, lh, *FDrawBitmap->Canvas(), 0, 0);
         return;
     }
     if (Upright(FOrientation))
-        FRotatedBitmap->SetSize(h, w);
+        FRotatedBitmap->SetSize(lh, lw);
     else
-        FRotatedBitmap->SetSize(w, h);
+        FRotatedBitmap->SetSize(lw, lh);
+    // Pixel by pixel: the rows hold device pixels.
+    const int w = FDrawBitmap->PixelWidth();
+    const int h = FDrawBitmap->PixelHeight();
     const TBitmap& source = *FDrawBitmap;
     for (int y = 0; y < h; ++y) {
         const uint8_t* row = source.ScanLine(y);

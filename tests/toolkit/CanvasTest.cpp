@@ -286,7 +286,7 @@ TEST(CopyRect, OverlappingCopiesWithinOneSurfaceActAsIfThroughACopy)
     }
 }
 
-TEST(CopyRect, DifferentSizesStretchTheSource)
+TEST(CopyRect, DifferentSizesStretchTheSourceToTheNearestPixel)
 {
     auto src = Blank(2, 2);
     src->Canvas()->SetPixel(0, 0, clRed);
@@ -294,11 +294,124 @@ TEST(CopyRect, DifferentSizesStretchTheSource)
     src->Canvas()->SetPixel(0, 1, clBlue);
     src->Canvas()->SetPixel(1, 1, clYellow);
     auto dst = Blank(6, 6);
-    dst->Canvas()->StretchDraw(Bounds(1, 1, 4, 4), src.get());
+    dst->Canvas()->CopyRect(Bounds(1, 1, 4, 4), *src->Canvas(), Bounds(0, 0, 2, 2));
     const TColor expected[4] = {clRed, clGreen, clBlue, clYellow};
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             EXPECT_EQ(dst->Canvas()->Pixel(1 + x, 1 + y), expected[(y / 2) * 2 + x / 2]) << x << "," << y;
     EXPECT_EQ(dst->Canvas()->Pixel(0, 0), kGround);
     EXPECT_EQ(dst->Canvas()->Pixel(5, 5), kGround);
+}
+
+TEST(CopyRect, PicturesDrawnAtAnotherSizeAreFilteredAndAtTheirOwnSizeCopied)
+{
+    // Black and white columns: enlarged smoothly, the pixels between them are grey.
+    auto src = Blank(2, 1);
+    src->Canvas()->SetPixel(0, 0, clBlack);
+    src->Canvas()->SetPixel(1, 0, clWhite);
+    auto dst = Blank(8, 1);
+    dst->Canvas()->StretchDraw(Bounds(0, 0, 8, 1), src.get());
+    const TColor middle = dst->Canvas()->Pixel(4, 0);
+    EXPECT_GT(GetRValue(middle), 0);
+    EXPECT_LT(GetRValue(middle), 255);
+    EXPECT_EQ(dst->Canvas()->Pixel(0, 0), clBlack);
+    EXPECT_EQ(dst->Canvas()->Pixel(7, 0), clWhite);
+
+    auto same = Blank(2, 1);
+    same->Canvas()->StretchDraw(Bounds(0, 0, 2, 1), src.get());
+    EXPECT_EQ(same->Canvas()->Pixel(0, 0), clBlack);
+    EXPECT_EQ(same->Canvas()->Pixel(1, 0), clWhite);
+}
+
+// ---- Dense screens: canvases on images with a device pixel ratio ------------
+
+namespace {
+std::unique_ptr<TBitmap> DenseBlank(double ratio, int w, int h)
+{
+    auto b = std::make_unique<TBitmap>();
+    b->SetPixelRatio(ratio);
+    b->SetSize(w, h);
+    TCanvas* c = b->Canvas();
+    c->Brush.Color = kGround;
+    c->FillRect(Rect(0, 0, w, h));
+    return b;
+}
+
+uint32_t DevicePixel(const TBitmap& b, int x, int y)
+{
+    return reinterpret_cast<const uint32_t*>(b.ScanLine(y))[x] & 0xFFFFFFu;
+}
+} // namespace
+
+TEST(DenseCanvas, LogicalSizesCoverTheirDevicePixels)
+{
+    struct Case {
+        double ratio;
+        int logical, pixels;
+    };
+    for (const Case& c : {Case{1.0, 31, 31}, Case{2.0, 31, 62}, Case{1.5, 31, 47}, Case{1.25, 31, 39}, Case{1.5, 32, 48}}) {
+        auto b = DenseBlank(c.ratio, c.logical, 3);
+        EXPECT_EQ(b->Width(), c.logical) << c.ratio;
+        EXPECT_EQ(b->PixelWidth(), c.pixels) << c.ratio;
+        EXPECT_EQ(b->Canvas()->PixelRatio(), c.ratio);
+        // FillRect reaches every device pixel of the logical rectangle.
+        b->Canvas()->Brush.Color = clRed;
+        b->Canvas()->FillRect(Rect(0, 0, c.logical, 3));
+        for (int x = 0; x < b->PixelWidth(); ++x)
+            ASSERT_EQ(DevicePixel(*b, x, b->PixelHeight() - 1), 0xFF0000u) << c.ratio << " column " << x;
+    }
+}
+
+TEST(DenseCanvas, FiguresAreDrawnPerDevicePixelNotEnlarged)
+{
+    auto doubled = DenseBlank(2.0, 20, 20);
+    TCanvas* c = doubled->Canvas();
+    c->Pen.Style = psClear;
+    c->Brush.Color = clBlue;
+    c->Ellipse(0, 0, 21, 21);
+    // An enlarged figure would be made of uniform 2 x 2 blocks; along the curve
+    // a device-resolution one has blocks that are partly inside.
+    int mixed = 0;
+    for (int y = 0; y < 40; y += 2)
+        for (int x = 0; x < 40; x += 2) {
+            uint32_t a = DevicePixel(*doubled, x, y), b = DevicePixel(*doubled, x + 1, y), d = DevicePixel(*doubled, x, y + 1),
+                     e = DevicePixel(*doubled, x + 1, y + 1);
+            if (!(a == b && b == d && d == e))
+                ++mixed;
+        }
+    EXPECT_GT(mixed, 8);
+    // The pen is one logical pixel wide: two device pixels.
+    auto framed = DenseBlank(2.0, 10, 10);
+    framed->Canvas()->Pen.Color = clBlack;
+    framed->Canvas()->Brush.Color = clYellow;
+    framed->Canvas()->Rectangle(0, 0, 10, 10);
+    EXPECT_EQ(DevicePixel(*framed, 0, 10), 0x000000u);
+    EXPECT_EQ(DevicePixel(*framed, 1, 10), 0x000000u);
+    EXPECT_EQ(DevicePixel(*framed, 2, 10), 0xFFFF00u);
+    EXPECT_EQ(framed->Canvas()->Pixel(5, 5), clYellow);
+    EXPECT_EQ(framed->Canvas()->Pixel(9, 5), clBlack);
+}
+
+TEST(DenseCanvas, AControlAndABitmapOfOneSizeCopyExactlyAtAnyRatioAndPlace)
+{
+    for (double ratio : {2.0, 1.5, 1.25}) {
+        auto surface = DenseBlank(ratio, 60, 40);
+        // A gradient, so a shifted copy would show.
+        for (int y = 0; y < surface->PixelHeight(); ++y)
+            for (int x = 0; x < surface->PixelWidth(); ++x)
+                reinterpret_cast<uint32_t*>(surface->ScanLine(y))[x] = 0xFF000000u | uint32_t(x << 8) | uint32_t(y);
+        for (TPoint at : {TPoint{0, 0}, TPoint{7, 3}, TPoint{13, 11}}) {
+            TCanvas window;
+            window.Attach(&surface->Image(), at.X, at.Y, Bounds(at.X, at.Y, 31, 17));
+            TBitmap look;
+            look.SetPixelRatio(ratio);
+            look.SetSize(31, 17);
+            look.Canvas()->CopyRect(Rect(0, 0, 31, 17), window, Rect(0, 0, 31, 17));
+            const TRect d = window.DeviceRect(Rect(0, 0, 31, 17));
+            ASSERT_EQ(d.Width(), look.PixelWidth());
+            for (int y = 0; y < look.PixelHeight(); ++y)
+                for (int x = 0; x < look.PixelWidth(); ++x)
+                    ASSERT_EQ(DevicePixel(look, x, y), DevicePixel(*surface, d.Left + x, d.Top + y)) << ratio << " " << x << "," << y;
+        }
+    }
 }
