@@ -1,5 +1,7 @@
 #include "SetupCtrls/supporter/SetupSupporter.h"
 
+#include <exception>
+
 #include "SetupCtrls/supporter/HelpForm.h"
 #include "SetupCtrls/supporter/PCIForm.h"
 #include "SetupCtrls/supporter/TechForm.h"
@@ -62,11 +64,25 @@ void TSetupSupporter::BuildWindows()
     TLabel* header = BuildHeaderLabel(owner);
     BuildHelpForm(owner);
     BuildTechForm(owner);
-    const bool cardFound = FOnGetCardString ? BuildCardList(owner) : true;
+    // The card list is optional: when it fails (a driver that raises, a host
+    // whose description raises) the error is still shown, but only once the
+    // header and the help window's timer are in place.
+    bool cardFound = true;
+    std::exception_ptr cardListError;
+    if (FOnGetCardString) {
+        try {
+            cardFound = BuildCardList(owner);
+        } catch (...) {
+            cardListError = std::current_exception();
+            cardFound = false;
+        }
+    }
     header->SetCaption(HeaderText(cardFound));
 
     FShowHelpPending = true;
     UpdateTimer();
+    if (cardListError)
+        std::rethrow_exception(cardListError);
 }
 
 TLabel* TSetupSupporter::BuildHeaderLabel(TComponent* owner)

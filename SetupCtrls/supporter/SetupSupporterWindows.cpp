@@ -1,6 +1,7 @@
 #include "SetupCtrls/supporter/SetupSupporter.h"
 
 #include "KELDRV/KelDrv.h"
+#include "SetupCtrls/supporter/CardListLines.h"
 #include "SetupCtrls/supporter/HelpDocument.h"
 #include "SetupCtrls/supporter/HelpForm.h"
 #include "SetupCtrls/supporter/PCIForm.h"
@@ -60,26 +61,18 @@ bool TSetupSupporter::BuildCardList(TComponent* owner)
     FPCIForm = form;
     form->Build(CardName(), [this](TObject* Sender) { CloseButtonClick(Sender); });
 
+    // What the list says should counting the cards fail half-way.
+    TMemo* memo = form->PCIMemo();
+    memo->SetText("No Card Found");
+
     InitDriverLibrary();
     // Zero when the driver or its GetNumCards is missing.
     const int32_t count = DriverCardCount();
-    bool found = false;
-    TMemo* memo = form->PCIMemo();
-    if (count > 0) {
-        memo->Lines().Clear();
-        // A copy: the host may reassign its event while describing a card.
-        const TPCIEvent describe = FOnGetCardString;
-        for (int32_t card = 0; card < count; ++card) {
-            const std::string description = describe(this, card);
-            if (description.empty())
-                continue;
-            memo->Lines().Add(description);
-            found = true;
-        }
-    }
-    if (!found)
-        memo->SetText("No Card Found");
-    return found;
+    // A copy: the host may reassign its event while describing a card.
+    const TPCIEvent describe = FOnGetCardString;
+    const TCardListLines list = CollectCardLines(count, [&](int32_t card) { return describe(this, card); });
+    memo->Lines().Assign(list.Lines);
+    return list.Found;
 }
 
 void TSetupSupporter::ShowHelp()

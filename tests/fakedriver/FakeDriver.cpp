@@ -4,10 +4,13 @@
 //   FAKE_CARD_COUNT           what GetNumCards reports
 //   FAKE_WITHOUT_EMERGENCY_REBOOT  leave that one export out, as an older or
 //                             damaged driver would
+//   FAKE_GET_NUM_CARDS_RAISES GetNumCards raises instead of answering, as a
+//                             driver that faults while reading the bus does
 //
 // Everything else just answers plausibly; nothing touches hardware.
 
 #include <cstdint>
+#include <stdexcept>
 
 #ifndef FAKE_CARD_COUNT
 #error "FAKE_CARD_COUNT must be defined by the build"
@@ -15,7 +18,14 @@
 
 #define FAKE_EXPORT extern "C" __attribute__((visibility("default")))
 
-FAKE_EXPORT int32_t GetNumCards(void) { return FAKE_CARD_COUNT; }
+FAKE_EXPORT int32_t GetNumCards(void)
+{
+#ifdef FAKE_GET_NUM_CARDS_RAISES
+    throw std::runtime_error("fake driver: the card bus could not be read");
+#else
+    return FAKE_CARD_COUNT;
+#endif
+}
 FAKE_EXPORT int32_t QueryCardInfo(int32_t, void*) { return -1; }
 FAKE_EXPORT int32_t QueryBARBase(int32_t, int32_t, uint32_t* base)
 {

@@ -1,11 +1,16 @@
 // The card list: its menu entry under "&File", its window and the card count
 // from the driver. The plain run has no driver on the library path, so no
-// card is found; the SupporterDriverCardList cases run in a process of their
-// own with the fake two-card driver (tests/fakedriver/CMakeLists.txt).
+// card is found; the SupporterDriver* cases run in processes of their own
+// with fake drivers (tests/fakedriver/CMakeLists.txt): two cards, a count no
+// computer can hold, and a GetNumCards that raises.
 #include <cstdlib>
 
 #include "SupporterFixture.h"
 #include "KELDRV/KelDrv.h"
+#include "SetupCtrls/supporter/CardListLines.h"
+#include "SetupCtrls/supporter/HelpForm.h"
+#include "SetupCtrls/supporter/TechForm.h"
+#include "common/Wait.h"
 #include "SetupCtrls/supporter/PCIForm.h"
 #include "toolkit/Button.h"
 #include "toolkit/Label.h"
@@ -13,10 +18,16 @@
 
 namespace {
 
-bool DriverScenario()
+// Which fake driver this process runs with; empty in the plain run.
+std::string Scenario()
 {
     const char* scenario = std::getenv("KELDRV_SCENARIO");
-    return scenario && std::string(scenario) == "cardlist";
+    return scenario ? scenario : "";
+}
+
+bool DriverScenario()
+{
+    return Scenario() == "cardlist";
 }
 
 TEST_F(SupporterTest, WithoutCardEventNothingOfTheCardListIsBuilt)
@@ -114,6 +125,67 @@ TEST_F(SupporterTest, NoMenuEntryWithoutAMainMenu)
     EXPECT_TRUE(errors.empty());
 }
 
+// --- the lines, from a count and the host's descriptions --------------------
+
+struct LinesCase {
+    const char* label;
+    int32_t count;
+    // Card i is described as "card i" unless it is a multiple of emptyEvery
+    // (0: every card is described).
+    int32_t emptyEvery;
+    int32_t expectAsked;      // cards 0 .. expectAsked - 1, in order
+    bool expectFault;         // first line names the driver's fault
+    int32_t expectCardLines;  // lines after the fault line
+    bool expectFound;
+};
+
+TEST(CardListLines, CollectedFromTheCountWithinTheBound)
+{
+    constexpr int32_t kMax = 2147483647;
+    const LinesCase cases[] = {
+        {"driver error", -1, 0, 0, false, 0, false},
+        {"no card", 0, 0, 0, false, 0, false},
+        {"three cards, the first undescribed", 3, 3, 3, false, 2, true},
+        {"one undescribed card", 1, 1, 1, false, 0, false},
+        {"exactly the bound", kMaxListedCards, 0, kMaxListedCards, false, kMaxListedCards, true},
+        {"one beyond the bound", kMaxListedCards + 1, 0, kMaxListedCards, true, kMaxListedCards, true},
+        {"largest count", kMax, 0, kMaxListedCards, true, kMaxListedCards, true},
+        {"largest count, none described", kMax, 1, kMaxListedCards, true, 0, false},
+    };
+    for (const LinesCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        std::vector<int32_t> asked;
+        const TCardListLines list = CollectCardLines(c.count, [&](int32_t card) {
+            asked.push_back(card);
+            const bool empty = c.emptyEvery && card % c.emptyEvery == 0;
+            return empty ? std::string() : "card " + std::to_string(card);
+        });
+        std::vector<int32_t> expectAsked(size_t(c.expectAsked));
+        for (size_t i = 0; i < expectAsked.size(); ++i)
+            expectAsked[i] = int32_t(i);
+        EXPECT_EQ(asked, expectAsked);
+        EXPECT_EQ(list.Found, c.expectFound);
+
+        std::vector<std::string> expected;
+        if (c.expectFault)
+            expected.push_back(CardCountFaultLine(c.count));
+        for (int32_t card : asked)
+            if (!(c.emptyEvery && card % c.emptyEvery == 0))
+                expected.push_back("card " + std::to_string(card));
+        ASSERT_EQ(expected.size(), size_t(c.expectFault) + size_t(c.expectCardLines));
+        if (!c.expectFound)
+            expected.push_back("No Card Found");
+        EXPECT_EQ(list.Lines.Lines(), expected);
+    }
+}
+
+TEST(CardListLines, FaultLineNamesTheCountAndTheBound)
+{
+    EXPECT_EQ(CardCountFaultLine(2147483647),
+              "Driver fault: it reports 2147483647 cards, more than the 256 a computer can hold; "
+              "only the first 256 are listed.");
+}
+
 // --- against the fake driver reporting two cards ---------------------------
 
 struct DriverCase {
@@ -169,5 +241,80 @@ INSTANTIATE_TEST_SUITE_P(
                                "LX-4410 Series Settings Program"},
                     DriverCase{"NoneDescribed", {"", ""}, {"No Card Found"}, "No LX-4410 Series Card Found"}),
     [](const testing::TestParamInfo<DriverCase>& info) { return std::string(info.param.label); });
+
+// --- against fake drivers at fault -----------------------------------------
+
+// Runs only in the process whose fake driver is the named scenario's.
+template <const char* Name>
+class SupporterDriverScenario : public SupporterTest {
+protected:
+    void SetUp() override
+    {
+        if (Scenario() != Name)
+            GTEST_SKIP() << "runs with the " << Name << " fake driver only";
+        SupporterTest::SetUp();
+    }
+    void TearDown() override
+    {
+        if (Scenario() == Name)
+            SupporterTest::TearDown();
+    }
+
+    std::vector<std::string> ListLines() const { return sup->PCIForm()->PCIMemo()->Lines().Lines(); }
+};
+
+constexpr char kTooMany[] = "toomany";
+constexpr char kRaises[] = "raises";
+using SupporterDriverTooManyCards = SupporterDriverScenario<kTooMany>;
+using SupporterDriverRaises = SupporterDriverScenario<kRaises>;
+
+TEST_F(SupporterDriverTooManyCards, CountRefusedInOneLineOnlyTheBoundAskedProgramGoesOn)
+{
+    std::vector<int32_t> asked;
+    sup->SetOnGetCardString([&](TObject*, int32_t index) {
+        asked.push_back(index);
+        return index == 1 ? "LX-4410 #1, bus 4" : std::string();
+    });
+    RunIdleOnce();
+    ASSERT_TRUE(errors.empty()) << errors.front().message;
+    EXPECT_EQ(DriverCardCount(), 2147483647);
+    ASSERT_EQ(asked.size(), size_t(kMaxListedCards));
+    EXPECT_EQ(asked.front(), 0);
+    EXPECT_EQ(asked.back(), kMaxListedCards - 1);
+    EXPECT_EQ(ListLines(), (std::vector<std::string>{CardCountFaultLine(2147483647), "LX-4410 #1, bus 4"}));
+    EXPECT_EQ(sup->HeaderLabel()->Caption(), "LX-4410 Series Settings Program");
+    EXPECT_TRUE(sup->TimerActive());
+    EXPECT_TRUE(WaitFor([&] { return sup->HelpForm()->Visible(); }));
+}
+
+TEST_F(SupporterDriverRaises, ErrorShownAndEverythingElseBuiltAndArmed)
+{
+    int asked = 0;
+    sup->SetOnGetCardString([&](TObject*, int32_t) {
+        ++asked;
+        return std::string("a card");
+    });
+    RunIdleOnce();
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0].message, "fake driver: the card bus could not be read");
+    EXPECT_EQ(asked, 0);
+
+    // The card list is there and says what it knows.
+    ASSERT_NE(sup->PCIForm(), nullptr);
+    EXPECT_TRUE(sup->PCIForm()->Visible());
+    EXPECT_EQ(ListLines(), std::vector<std::string>{"No Card Found"});
+    EXPECT_EQ(fileItem->Items(0)->Name(), "DisplayPCI");
+    // Everything else is built, the header written and the help window armed.
+    EXPECT_EQ(sup->HeaderLabel()->Caption(), "No LX-4410 Series Card Found");
+    ASSERT_NE(sup->TechForm(), nullptr);
+    ASSERT_NE(sup->HelpForm(), nullptr);
+    EXPECT_FALSE(sup->HelpForm()->Visible());
+    EXPECT_TRUE(sup->ShowHelpPending());
+    EXPECT_TRUE(sup->TimerActive());
+    // The help window comes up by itself, once.
+    EXPECT_TRUE(WaitFor([&] { return sup->HelpForm()->Visible(); }));
+    EXPECT_FALSE(sup->ShowHelpPending());
+    EXPECT_EQ(errors.size(), 1u);
+}
 
 } // namespace
