@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <unordered_map>
 
 std::string RtfParagraph::Text() const
 {
@@ -165,6 +166,9 @@ private:
     bool FFormatDirty = true;
 
     std::optional<RtfFont> FPendingFont;
+    // Font number to its place in FModel.fonts: a format change looks its font
+    // up in constant time, however long the table.
+    std::unordered_map<int, size_t> FFontByNumber;
     RtfColor FPendingColor;
 
     // --- groups -------------------------------------------------------------
@@ -457,6 +461,8 @@ private:
         const size_t first = font.name.find_first_not_of(' ');
         const size_t last = font.name.find_last_not_of(' ');
         font.name = first == std::string::npos ? std::string() : font.name.substr(first, last - first + 1);
+        // A later definition of the same number wins.
+        FFontByNumber[font.number] = FModel.fonts.size();
         FModel.fonts.push_back(std::move(font));
         StateChanged();
     }
@@ -561,13 +567,9 @@ private:
         FFormat.underline = FState.underline;
         const std::optional<int> font = FState.font ? FState.font : FDefaultFont;
         if (font) {
-            // A later definition of the same number wins.
-            for (auto it = FModel.fonts.rbegin(); it != FModel.fonts.rend(); ++it) {
-                if (it->number == *font) {
-                    FFormat.fontName = it->name;
-                    break;
-                }
-            }
+            const auto it = FFontByNumber.find(*font);
+            if (it != FFontByNumber.end())
+                FFormat.fontName = FModel.fonts[it->second].name;
         }
         if (FState.color >= 0 && static_cast<size_t>(FState.color) < FModel.colors.size()) {
             const RtfColor& color = FModel.colors[static_cast<size_t>(FState.color)];

@@ -287,6 +287,24 @@ TEST(RtfReader, FontTableForms)
     }
 }
 
+TEST(RtfReader, LaterDefinitionOfAFontNumberWins)
+{
+    const RtfDocumentModel model = ParseRtf(
+        "{\\rtf1{\\fonttbl{\\f1 Arial;}{\\f2 Tahoma;}{\\f1 Verdana;}{\\f-3 Courier;}}"
+        "\\f1 A\\f2 B\\f3 C\\f-3 D\\f1 E}");
+    ASSERT_EQ(model.fonts.size(), 4u);
+    ASSERT_EQ(model.paragraphs.size(), 1u);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"A", "Verdana"}, {"B", "Tahoma"}, {"C", ""}, {"D", "Courier"}, {"E", "Verdana"},
+    };
+    const std::vector<RtfRun>& runs = model.paragraphs[0].runs;
+    ASSERT_EQ(runs.size(), expected.size());
+    for (size_t i = 0; i < runs.size(); ++i) {
+        EXPECT_EQ(runs[i].text, expected[i].first);
+        EXPECT_EQ(runs[i].format.fontName, expected[i].second) << expected[i].first;
+    }
+}
+
 TEST(RtfReader, TextWithoutFontOrDefaultHasNoFontName)
 {
     const RtfDocumentModel model = ParseRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}A}");
