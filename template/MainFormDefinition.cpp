@@ -49,11 +49,11 @@ TRadioPanel* MakePanel(TComponent* owner, const char* name, int left, int top, i
     return panel;
 }
 
+// The pictures are compiled in: read where they lie, straight into the
+// component's picture (no intermediate copy to assign from).
 void LoadPicture(TPicture& picture, const unsigned char* data, unsigned long size)
 {
-    TPicture loaded;
-    loaded.LoadFromMemory(data, size);
-    picture.Assign(&loaded);
+    picture.LoadFromEmbedded(data, size);
 }
 
 } // namespace

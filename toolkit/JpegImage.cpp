@@ -8,6 +8,13 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Exceptions.h"
 
+// The compressed bytes: borrowed for compiled-in data, owned otherwise.
+struct TJPEGImage::TSource {
+    const unsigned char* Bytes = nullptr;
+    size_t Size = 0;
+    std::vector<unsigned char> Owned;
+};
+
 namespace {
 
 struct ErrorManager {
@@ -27,27 +34,65 @@ void OnError(j_common_ptr cinfo)
 // fills what is missing and the picture still shows.
 void OnMessage(j_common_ptr, int) {}
 
-// Runs one libjpeg session over the data; `body` gets the started decompressor.
-// The session lives in its own frame so that longjmp skips no destructors.
-template <class Body>
-bool WithDecompressor(const std::vector<unsigned char>& data, char* message, Body body)
+} // namespace
+
+// One libjpeg decompressor over a source, from its header on.
+struct TJPEGImage::TSession {
+    jpeg_decompress_struct cinfo{};
+    ErrorManager err{};
+    // Keeps the bytes alive for as long as the decoder reads them.
+    std::shared_ptr<const TSource> source;
+
+    ~TSession() { jpeg_destroy_decompress(&cinfo); }
+};
+
+namespace {
+
+// The steps below longjmp back to their own frame on a libjpeg error; they
+// hold nothing with a destructor between the setjmp and the libjpeg calls.
+
+// Starts the decompressor and reads the header; false (with the reason in
+// message) when the data is no JPEG.
+bool ReadHeader(TJPEGImage::TSession& s, char* message)
 {
-    jpeg_decompress_struct cinfo;
-    ErrorManager err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = OnError;
-    err.pub.emit_message = OnMessage;
-    if (setjmp(err.jump)) {
-        std::snprintf(message, JMSG_LENGTH_MAX, "%s", err.message);
-        jpeg_destroy_decompress(&cinfo);
+    s.cinfo.err = jpeg_std_error(&s.err.pub);
+    s.err.pub.error_exit = OnError;
+    s.err.pub.emit_message = OnMessage;
+    if (setjmp(s.err.jump)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s", s.err.message);
         return false;
     }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, data.data(), static_cast<unsigned long>(data.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    body(cinfo);
-    jpeg_destroy_decompress(&cinfo);
+    jpeg_create_decompress(&s.cinfo);
+    jpeg_mem_src(&s.cinfo, s.source->Bytes, static_cast<unsigned long>(s.source->Size));
+    jpeg_read_header(&s.cinfo, TRUE);
     return true;
+}
+
+// Decodes straight into the bitmap's rows: BGRA is the byte order of a 32-bit row.
+bool DecodeInto(TJPEGImage::TSession& s, TBitmap& target, char* message)
+{
+    if (setjmp(s.err.jump)) {
+        std::snprintf(message, JMSG_LENGTH_MAX, "%s", s.err.message);
+        return false;
+    }
+    s.cinfo.out_color_space = JCS_EXT_BGRA;
+    jpeg_start_decompress(&s.cinfo);
+    target.SetSize(int(s.cinfo.output_width), int(s.cinfo.output_height));
+    while (s.cinfo.output_scanline < s.cinfo.output_height) {
+        JSAMPROW row = target.ScanLine(int(s.cinfo.output_scanline));
+        jpeg_read_scanlines(&s.cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&s.cinfo);
+    return true;
+}
+
+std::unique_ptr<TJPEGImage::TSession> OpenSession(std::shared_ptr<const TJPEGImage::TSource> source, char* message)
+{
+    auto session = std::make_unique<TJPEGImage::TSession>();
+    session->source = std::move(source);
+    if (!ReadHeader(*session, message))
+        return nullptr;
+    return session;
 }
 
 } // namespace
@@ -57,22 +102,34 @@ TJPEGImage::~TJPEGImage() = default;
 
 void TJPEGImage::LoadFromMemory(const unsigned char* data, size_t size)
 {
-    auto bytes = std::make_shared<std::vector<unsigned char>>(data, data + size);
+    auto source = std::make_shared<TSource>();
+    source->Owned.assign(data, data + size);
+    source->Bytes = source->Owned.data();
+    source->Size = size;
+    Load(std::move(source));
+}
+
+void TJPEGImage::LoadFromEmbedded(const unsigned char* data, size_t size)
+{
+    auto source = std::make_shared<TSource>();
+    source->Bytes = data;
+    source->Size = size;
+    Load(std::move(source));
+}
+
+void TJPEGImage::Load(std::shared_ptr<const TSource> source)
+{
     char message[JMSG_LENGTH_MAX] = "";
-    int w = 0, h = 0, comps = 0;
-    bool progressive = false;
-    if (size == 0 || !WithDecompressor(*bytes, message, [&](jpeg_decompress_struct& c) {
-            w = int(c.image_width);
-            h = int(c.image_height);
-            comps = c.num_components;
-            progressive = jpeg_has_multiple_scans(&c);
-        }))
+    std::unique_ptr<TSession> session = source->Size ? OpenSession(source, message) : nullptr;
+    if (!session)
         throw Exception(std::string("JPEG error: ") + (message[0] ? message : "no data"));
-    FData = std::move(bytes);
-    FWidth = w;
-    FHeight = h;
-    FComponents = comps;
-    FProgressive = progressive;
+    ++FHeaderReadCount;
+    FWidth = int(session->cinfo.image_width);
+    FHeight = int(session->cinfo.image_height);
+    FComponents = session->cinfo.num_components;
+    FProgressive = jpeg_has_multiple_scans(&session->cinfo);
+    FSource = std::move(source);
+    FSession = std::move(session);
     FBitmap.reset();
     FDecodeFailed = false;
     SetPaletteModified(true);
@@ -81,20 +138,15 @@ void TJPEGImage::LoadFromMemory(const unsigned char* data, size_t size)
 
 void TJPEGImage::Decode()
 {
-    auto bitmap = std::make_unique<TBitmap>();
     char message[JMSG_LENGTH_MAX] = "";
-    TBitmap* target = bitmap.get();
-    bool ok = FData && WithDecompressor(*FData, message, [target](jpeg_decompress_struct& c) {
-        // Straight into the bitmap's rows: BGRA is the byte order of a 32-bit row.
-        c.out_color_space = JCS_EXT_BGRA;
-        jpeg_start_decompress(&c);
-        target->SetSize(int(c.output_width), int(c.output_height));
-        while (c.output_scanline < c.output_height) {
-            JSAMPROW row = target->ScanLine(int(c.output_scanline));
-            jpeg_read_scanlines(&c, &row, 1);
-        }
-        jpeg_finish_decompress(&c);
-    });
+    std::unique_ptr<TSession> session = std::move(FSession);
+    if (!session && FSource) {
+        // A copy, or a picture decoded again: its own header read.
+        session = OpenSession(FSource, message);
+        ++FHeaderReadCount;
+    }
+    auto bitmap = std::make_unique<TBitmap>();
+    const bool ok = session && DecodeInto(*session, *bitmap, message);
     ++FDecodeCount;
     FDecodeFailed = !ok;
     if (!ok)
@@ -104,9 +156,14 @@ void TJPEGImage::Decode()
 
 TBitmap* TJPEGImage::Bitmap()
 {
-    if (!FBitmap && FData && !FDecodeFailed)
+    if (!FBitmap && FSource && !FDecodeFailed)
         Decode();
     return FBitmap.get();
+}
+
+const unsigned char* TJPEGImage::DataBytes() const
+{
+    return FSource ? FSource->Bytes : nullptr;
 }
 
 void TJPEGImage::Draw(TCanvas& canvas, const TRect& dest)
@@ -118,7 +175,7 @@ void TJPEGImage::Draw(TCanvas& canvas, const TRect& dest)
 std::unique_ptr<TGraphic> TJPEGImage::Clone() const
 {
     auto copy = std::make_unique<TJPEGImage>();
-    copy->FData = FData;
+    copy->FSource = FSource;
     copy->FWidth = FWidth;
     copy->FHeight = FHeight;
     copy->FComponents = FComponents;

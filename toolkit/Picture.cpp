@@ -22,9 +22,22 @@ void TPicture::Assign(const TPicture* source)
 
 void TPicture::LoadFromMemory(const unsigned char* data, size_t size)
 {
+    Load(data, size, false);
+}
+
+void TPicture::LoadFromEmbedded(const unsigned char* data, size_t size)
+{
+    Load(data, size, true);
+}
+
+void TPicture::Load(const unsigned char* data, size_t size, bool embedded)
+{
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xD8) {
         auto jpeg = std::make_unique<TJPEGImage>();
-        jpeg->LoadFromMemory(data, size);
+        if (embedded)
+            jpeg->LoadFromEmbedded(data, size);
+        else
+            jpeg->LoadFromMemory(data, size);
         SetGraphic(std::move(jpeg));
         return;
     }

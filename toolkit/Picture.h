@@ -18,10 +18,14 @@ public:
     void Assign(const TPicture* source);
     // Recognises JPEG, BMP and PNG data; throws Exception for anything else.
     void LoadFromMemory(const unsigned char* data, size_t size);
+    // The same for bytes that outlive the picture (compiled into the program):
+    // a JPEG reads them in place instead of keeping a copy.
+    void LoadFromEmbedded(const unsigned char* data, size_t size);
 
     TNotifyEvent OnChange;
 
 private:
+    void Load(const unsigned char* data, size_t size, bool embedded);
     void Changed();
     std::unique_ptr<TGraphic> FGraphic;
 };

@@ -7,6 +7,7 @@
 #include "SetupCtrls/board/BoardHighlight.h"
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/board/RadioPanel.h"
+#include "template/Assets.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MainMenu.h"
 #include "toolkit/MenuItem.h"
@@ -65,6 +66,9 @@ TEST_F(MainWindowTest, PhotographIsDecodedOnceHoweverOftenTheBoardRepaints)
     EXPECT_TRUE(jpeg->Progressive());
     EXPECT_EQ(jpeg->Components(), 3);
     EXPECT_EQ(jpeg->DecodeCount(), 1);
+    // Read where the program carries it, its header once.
+    EXPECT_EQ(jpeg->DataBytes(), BoardPhotoJpeg);
+    EXPECT_EQ(jpeg->HeaderReadCount(), 1);
     for (int i = 0; i < 5; ++i) {
         form->BoardImage1->Repaint();
         form->USBHighlight->Repaint();

@@ -85,12 +85,59 @@ TEST(Jpeg, DecodesOnceHoweverOftenItIsDrawn)
     ASSERT_NE(jpeg.Bitmap(), nullptr);
     EXPECT_EQ(jpeg.DecodeCount(), 1);
     EXPECT_EQ(jpeg.Bitmap()->Width(), 40);
+    // The decoder that read the header at load time went on to decode.
+    EXPECT_EQ(jpeg.HeaderReadCount(), 1);
 
     auto fresh = Target(40, 30);
     fresh->Canvas()->Draw(0, 0, &jpeg);
     EXPECT_TRUE(Near(fresh->Canvas()->Pixel(5, 5), RGB(220, 0, 0)));
     EXPECT_TRUE(Near(fresh->Canvas()->Pixel(35, 5), RGB(0, 0, 220)));
     EXPECT_TRUE(Near(fresh->Canvas()->Pixel(20, 27), RGB(0, 200, 0)));
+}
+
+TEST(Jpeg, EmbeddedBytesAreReadInPlaceOtherBytesAreCopied)
+{
+    const QByteArray bytes = Encode(Sample(), "jpeg", true);
+    TJPEGImage embedded, copied;
+    embedded.LoadFromEmbedded(Data(bytes), size_t(bytes.size()));
+    copied.LoadFromMemory(Data(bytes), size_t(bytes.size()));
+    EXPECT_EQ(embedded.DataBytes(), Data(bytes));
+    EXPECT_NE(copied.DataBytes(), Data(bytes));
+    for (TJPEGImage* jpeg : {&embedded, &copied}) {
+        EXPECT_EQ(jpeg->Width(), 40);
+        EXPECT_TRUE(jpeg->Progressive());
+        auto target = Target(40, 30);
+        target->Canvas()->Draw(0, 0, jpeg);
+        EXPECT_TRUE(Near(target->Canvas()->Pixel(35, 5), RGB(0, 0, 220)));
+        EXPECT_EQ(jpeg->HeaderReadCount(), 1);
+        EXPECT_EQ(jpeg->DecodeCount(), 1);
+    }
+    // Garbage is refused the same way in place.
+    const std::string junk = std::string("\xFF\xD8") + " not much of a picture";
+    EXPECT_THROW(embedded.LoadFromEmbedded(reinterpret_cast<const unsigned char*>(junk.data()), junk.size()),
+                 Exception);
+    EXPECT_EQ(embedded.DataBytes(), Data(bytes));
+
+    TPicture picture;
+    picture.LoadFromEmbedded(Data(bytes), size_t(bytes.size()));
+    ASSERT_STREQ(picture.Graphic()->ClassName(), "TJPEGImage");
+    EXPECT_EQ(static_cast<TJPEGImage*>(picture.Graphic())->DataBytes(), Data(bytes));
+}
+
+TEST(Jpeg, ACopyReadsItsOwnHeaderOnlyWhenItDecodes)
+{
+    const QByteArray bytes = Encode(Sample(), "jpeg");
+    TJPEGImage jpeg;
+    jpeg.LoadFromEmbedded(Data(bytes), size_t(bytes.size()));
+    std::unique_ptr<TGraphic> clone = jpeg.Clone();
+    auto* copy = static_cast<TJPEGImage*>(clone.get());
+    EXPECT_EQ(copy->HeaderReadCount(), 0);
+    EXPECT_EQ(copy->DataBytes(), Data(bytes));
+    ASSERT_NE(copy->Bitmap(), nullptr);
+    EXPECT_EQ(copy->HeaderReadCount(), 1);
+    ASSERT_NE(jpeg.Bitmap(), nullptr);
+    EXPECT_EQ(jpeg.HeaderReadCount(), 1);
+    EXPECT_EQ(copy->Bitmap()->Image(), jpeg.Bitmap()->Image());
 }
 
 TEST(Jpeg, DataThatIsNoJpegIsRefusedAndTheOldPictureStays)
