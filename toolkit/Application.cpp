@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "toolkit/Form.h"
+#include "toolkit/Pointer.h"
+#include "toolkit/X11Frames.h"
 #include "toolkit/WinApi.h"
 #include "toolkit/Screen.h"
 
@@ -36,6 +38,8 @@ void TApplication::Initialize(int& argc, char** argv)
     gQtApp->setQuitOnLastWindowClosed(false);
     Application = new TApplication(nullptr);
     Screen = new TScreen(nullptr);
+    TkPointer::Install();
+    TkX11Frames::Start();
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, gQtApp,
                      [] {
                          if (Application)
@@ -102,6 +106,10 @@ TForm* TApplication::ActiveForm() const
 
 void TApplication::SetActiveForm(TForm* form)
 {
+    // A hidden form is never the active one: the window system's activation
+    // of a window can arrive after the program has hidden it again.
+    if (form && !form->Visible())
+        return;
     TForm* old = FActiveForm.Get();
     if (old == form)
         return;
@@ -110,9 +118,16 @@ void TApplication::SetActiveForm(TForm* form)
     FActiveForm = next;
     if (TForm* p = previous.Get())
         p->Activated(false);
-    // The deactivation handler may have moved the activation on already.
-    if (TForm* n = next.Get(); n && FActiveForm.Get() == n)
-        n->Activated(true);
+    // The deactivation handler may have moved the activation on already, or
+    // hidden the form that was to become active.
+    TForm* n = next.Get();
+    if (!n || FActiveForm.Get() != n)
+        return;
+    if (!n->Visible()) {
+        FActiveForm = TGuard<TForm>();
+        return;
+    }
+    n->Activated(true);
 }
 
 void TApplication::FormDeactivated(TForm* form)

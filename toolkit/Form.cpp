@@ -1,6 +1,5 @@
 #include "toolkit/Form.h"
 
-#include <QCursor>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -15,11 +14,13 @@
 #include "toolkit/QtBridge.h"
 #include "toolkit/Screen.h"
 #include "toolkit/SurfaceWidget.h"
+#include "toolkit/X11Frames.h"
 
 namespace {
-// Frame thickness is only known once a window manager has framed a window;
-// until then a form assumes what the last framed window of its kind measured.
+// Frame thickness, per kind of window (normal, tool): what the window
+// manager announced at start-up, or what the last framed window measured.
 QMargins gMargins[2];
+bool gMarginsKnown[2];
 
 bool IsToolStyle(TBorderStyle s) { return s == bsToolWindow || s == bsSizeToolWin; }
 
@@ -79,12 +80,23 @@ int TForm::MenuBarHeight() const
 
 static QMargins CurrentMargins(const QWidget* frame, TBorderStyle style)
 {
-    QMargins& cache = gMargins[IsToolStyle(style) ? 1 : 0];
+    if (style == bsNone)
+        return QMargins();
+    const int kind = IsToolStyle(style) ? 1 : 0;
+    QMargins& cache = gMargins[kind];
     if (frame->isVisible()) {
         QRect f = frame->frameGeometry(), g = frame->geometry();
         QMargins m(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
-        if (!m.isNull())
+        if (!m.isNull()) {
             cache = m;
+            gMarginsKnown[kind] = true;
+        }
+    }
+    // Outer sizes are given before the first window of a kind is framed.
+    if (!gMarginsKnown[kind]) {
+        if (std::optional<QMargins> announced = TkX11Frames::Extents(kind == 1))
+            cache = *announced;
+        gMarginsKnown[kind] = true;
     }
     return cache;
 }
@@ -336,41 +348,6 @@ bool TForm::FrameKey(int key)
         return false;
     target->Click();
     return true;
-}
-
-void TForm::FramePointerLeft()
-{
-    TGuard<TForm> self(this);
-    Perform(CM_MOUSELEAVE, 0, 0);
-    if (!self.Alive() || !Visible())
-        return;
-    // Leaving the client area onto the frame or caption bar: no further leave
-    // event comes when the pointer then leaves the frame, so watch for it.
-    if (FFrame->frameGeometry().contains(QCursor::pos())) {
-        if (!FLeavePoll) {
-            FLeavePoll = new QTimer(FFrame);
-            FLeavePoll->setInterval(50);
-            QObject::connect(FLeavePoll, &QTimer::timeout, FFrame, [this] {
-                Application->Guard(this, [this] { CheckPointerOffFrame(); });
-            });
-        }
-        FLeavePoll->start();
-    }
-}
-
-void TForm::CheckPointerOffFrame()
-{
-    if (Visible() && FFrame->frameGeometry().contains(QCursor::pos()))
-        return;
-    FLeavePoll->stop();
-    if (Visible())
-        Perform(CM_MOUSELEAVE, 0, 0);
-}
-
-void TForm::FramePointerEntered()
-{
-    if (FLeavePoll)
-        FLeavePoll->stop();
 }
 
 void TForm::SetMenu(TMainMenu* menu)

@@ -10,7 +10,6 @@ class TMenuItem;
 class TkFormFrame;
 class TkSurfaceWidget;
 class QMenuBar;
-class QTimer;
 
 enum TFormStyle { fsNormal, fsStayOnTop };
 enum TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poMainFormCenter };
@@ -76,8 +75,6 @@ public:
     // Entry points of the frame widget.
     void FrameGeometryChanged();
     bool FrameKey(int key);
-    void FramePointerLeft();
-    void FramePointerEntered();
 
 protected:
     void BoundsChanged(const TRect& oldBounds) override;
@@ -93,12 +90,10 @@ private:
     void DetachMenu();
     void MenuItemStateChanged(TMenuItem* item);
     int MenuBarHeight() const;
-    void CheckPointerOffFrame();
 
     TkFormFrame* FFrame;
     TkSurfaceWidget* FClient;
     QMenuBar* FMenuBar = nullptr;
-    QTimer* FLeavePoll = nullptr;
     // Not owned; a menu destroyed first leaves the form without one.
     TGuard<TMainMenu> FMenu;
     TBorderStyle FBorderStyle = bsSizeable;

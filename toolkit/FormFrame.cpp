@@ -25,12 +25,6 @@ bool TkFormFrame::event(QEvent* event)
         Application->Guard(f, [f] { f->FrameGeometryChanged(); });
         return r;
     }
-    case QEvent::Leave:
-        Application->Guard(f, [f] { f->FramePointerLeft(); });
-        break;
-    case QEvent::Enter:
-        Application->Guard(f, [f] { f->FramePointerEntered(); });
-        break;
     default:
         break;
     }

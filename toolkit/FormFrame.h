@@ -1,6 +1,6 @@
 #pragma once
 // The top-level widget of a form: reports activation, moves, resizes, the
-// close box, keys and the pointer leaving the window to its form.
+// close box and keys to its form. The pointer is the pointer owner's.
 #include <QWidget>
 
 class TForm;

@@ -29,25 +29,6 @@ bool TkWidgetAdapter::eventFilter(QObject*, QEvent* event)
 {
     TWinControl* c = FControl;
     switch (event->type()) {
-    case QEvent::Enter: {
-        auto* e = static_cast<QEnterEvent*>(event);
-        QPoint p = e->position().toPoint();
-        Application->Guard(c, [&] {
-            TGuard<TWinControl> self(c);
-            c->Perform(CM_MOUSEENTER, 0, 0);
-            if (self.Alive())
-                c->PointerMovedTo(TPoint{p.x(), p.y()});
-        });
-        break;
-    }
-    case QEvent::Leave:
-        Application->Guard(c, [&] {
-            TGuard<TWinControl> self(c);
-            c->PointerLeft();
-            if (self.Alive())
-                c->Perform(CM_MOUSELEAVE, 0, 0);
-        });
-        break;
     case QEvent::MouseMove:
         Application->Guard(c, [&] { c->PointerMovedTo(PointOf(static_cast<QMouseEvent*>(event))); });
         break;

@@ -1,7 +1,7 @@
 #pragma once
-// Turns a widget's Qt events into the toolkit's notifications for its control:
-// pointer entering and leaving, moves and button presses routed to windowless
-// children, and size changes.
+// Turns a widget's Qt events into the toolkit's calls for its control: moves
+// and button presses routed to windowless children, and size changes. Which
+// control the pointer is over is decided by the pointer owner (Pointer.h).
 #include <QObject>
 
 class QWidget;

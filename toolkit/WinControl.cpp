@@ -7,6 +7,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/GraphicControl.h"
+#include "toolkit/Pointer.h"
 #include "toolkit/QtBridge.h"
 #include "toolkit/WidgetAdapter.h"
 
@@ -20,6 +21,8 @@ TWinControl::~TWinControl()
         RemoveControl(c);
         delete c;
     }
+    TkPointer::Unregister(FWidget);
+    TkPointer::Unregister(FEventWidget);
     delete FWidget;
     FWidget = nullptr;
 }
@@ -27,8 +30,12 @@ TWinControl::~TWinControl()
 void TWinControl::SetWidget(QWidget* widget, QWidget* eventSource, bool routeButtons)
 {
     FWidget = widget;
-    if (eventSource)
+    FEventWidget = eventSource;
+    TkPointer::Register(widget, this);
+    if (eventSource) {
+        TkPointer::Register(eventSource, this);
         new TkWidgetAdapter(this, eventSource, routeButtons);
+    }
     FWidget->setGeometry(Left(), Top(), Width(), Height());
     ApplyWidgetFont();
 }
@@ -71,8 +78,6 @@ void TWinControl::RemoveControl(TControl* control)
     if (!control->IsWindowed() && control->Visible())
         InvalidateArea(control->BoundsRect());
     FControls.erase(it);
-    if (FMouseControl.Get() == control)
-        FMouseControl = TGuard<TControl>();
     if (FCaptureControl.Get() == control)
         FCaptureControl = TGuard<TControl>();
     control->FParent = nullptr;
@@ -277,46 +282,14 @@ void TWinControl::PaintSurface(QImage& surface, const TRect& clip)
 
 void TWinControl::PointerMovedTo(TPoint p)
 {
-    TControl* target = ControlAtPos(p);
-    if (target != FMouseControl.Get()) {
-        TGuard<TWinControl> self(this);
-        TGuard<TControl> old = FMouseControl;
-        TGuard<TControl> next(target);
-        FMouseControl = next;
-        if (TControl* o = old.Get())
-            o->Perform(CM_MOUSELEAVE, 0, 0);
-        if (!self.Alive())
-            return;
-        TControl* n = next.Get();
-        // The leave handler may have reordered or removed children: unless a
-        // nested move has decided already, the pointer belongs to whatever is
-        // frontmost under it now.
-        if (FMouseControl.Get() == n) {
-            n = ControlAtPos(p);
-            FMouseControl = TGuard<TControl>(n);
-        } else {
-            n = nullptr;
-        }
-        if (n && n->Parent() == this)
-            n->Perform(CM_MOUSEENTER, 0, 0);
-        if (!self.Alive())
-            return;
-    }
+    // A pressed child keeps the moves until the button is released.
     TControl* mover = FCaptureControl.Get();
     if (!mover)
-        mover = FMouseControl.Get();
+        mover = ControlAtPos(p);
     if (mover && mover->Parent() == this)
         mover->MouseMove(p.X - mover->Left(), p.Y - mover->Top());
     else
         MouseMove(p.X, p.Y);
-}
-
-void TWinControl::PointerLeft()
-{
-    TGuard<TControl> old = FMouseControl;
-    FMouseControl = TGuard<TControl>();
-    if (TControl* o = old.Get())
-        o->Perform(CM_MOUSELEAVE, 0, 0);
 }
 
 void TWinControl::PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick)

@@ -1,8 +1,9 @@
 #pragma once
 // A control with a widget of its own. It keeps an ordered list of child
 // controls (creation order; later children lie above earlier ones), paints
-// itself and then its windowless children on one surface, and tracks the
-// pointer over those children, sending them CM_MOUSEENTER / CM_MOUSELEAVE.
+// itself and then its windowless children on one surface, and hands pointer
+// moves and presses on to the child under the pointer. CM_MOUSEENTER and
+// CM_MOUSELEAVE come from the pointer owner (Pointer.h).
 #include <memory>
 #include <vector>
 
@@ -49,10 +50,8 @@ public:
     // Entry points of the widget adapters.
     void PaintSurface(QImage& surface, const TRect& clip);
     void PointerMovedTo(TPoint p);
-    void PointerLeft();
     void PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick);
     void ClientSizeChanged();
-    TControl* MouseControl() const { return FMouseControl.Get(); }
 
 protected:
     // Takes ownership of the widget. eventSource, when given, gets the adapter
@@ -78,8 +77,8 @@ private:
 
     std::vector<TControl*> FControls;
     QWidget* FWidget = nullptr;
+    QWidget* FEventWidget = nullptr;
     std::unique_ptr<TCanvas> FSurfaceCanvas;
-    TGuard<TControl> FMouseControl;
     TGuard<TControl> FCaptureControl;
     int FLastClientWidth = -1;
     int FLastClientHeight = -1;

@@ -46,12 +46,10 @@ bool TBoardHighlight::IsGroupMember(const TControl* control) const
 
 void TBoardHighlight::ForEachMember(bool includeSelf, const std::function<void(TBoardHighlight*)>& action)
 {
-    TGuard<TBoardHighlight> self(this);
-    if (!OnBoardImage()) {
-        if (includeSelf)
-            action(this);
+    // A ring that is not on a board image acts alone: it has no group to walk.
+    if (!OnBoardImage())
         return;
-    }
+    TGuard<TBoardHighlight> self(this);
     // The members are fixed before acting: an action may bring rings to the
     // front, close popups or run nested walks, and every member must still be
     // reached exactly once.
@@ -111,7 +109,8 @@ void TBoardHighlight::CMMouseLeave(intptr_t marker)
     if (popup && !FPinned) {
         const TPoint p = GetCursorPos();
         const TPoint rel{p.X - popup->Left(), p.Y - popup->Top()};
-        if (PtInRect(Rect(0, 0, popup->Width(), popup->Height()), rel)) {
+        // A hidden popup is nowhere: the pointer cannot have moved into it.
+        if (popup->Visible() && PtInRect(Rect(0, 0, popup->Width(), popup->Height()), rel)) {
             // From the ring into its popup: it stays until the pointer leaves it.
             popup->SetCloseOnLeave(true);
             PinGroup();

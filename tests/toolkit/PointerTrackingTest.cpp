@@ -9,6 +9,7 @@
 #include "toolkit/Button.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/GraphicControl.h"
+#include "toolkit/Pointer.h"
 #include <memory>
 
 using namespace tk_test;
@@ -149,7 +150,7 @@ TEST_F(PointerTracking, LeavingTheWindowLeavesTheChildUnderThePointer)
     size_t start = log.size();
     ASSERT_TRUE(MoveToScreen(900, 700, 1));
     EXPECT_EQ(Since(start), (Log{"-A"}));
-    EXPECT_EQ(board->MouseControl(), nullptr);
+    EXPECT_EQ(TkPointer::Hovered(), nullptr);
 }
 
 TEST_F(PointerTracking, ChildrenPassTheirNotificationsToTheirParent)
@@ -182,7 +183,7 @@ TEST_F(PointerTracking, ALeaveHandlerMayDestroyItsControl)
     ASSERT_TRUE(MoveTo(70, 70, 2));
     EXPECT_EQ(log, (Log{"+A", "-A", "+B"}));
     EXPECT_FALSE(guardA.Alive());
-    EXPECT_EQ(board->MouseControl(), b);
+    EXPECT_EQ(TkPointer::Hovered(), b);
     // The place A covered alone now belongs to the board.
     ASSERT_TRUE(MoveTo(30, 30, 1));
     EXPECT_EQ(log.back(), "-B");
@@ -195,7 +196,8 @@ TEST_F(PointerTracking, AnEnterHandlerMayDestroyItsControl)
             delete self;
     };
     ASSERT_TRUE(MoveTo(110, 110, 1));
-    EXPECT_EQ(board->MouseControl(), nullptr);
+    // The pointer is over the board where B was.
+    EXPECT_EQ(TkPointer::Hovered(), board);
     // A lies beneath where B was: the next move finds it.
     ASSERT_TRUE(MoveTo(71, 71, 1));
     EXPECT_EQ(log, (Log{"+B", "+A"}));
@@ -212,7 +214,7 @@ TEST_F(PointerTracking, ALeaveHandlerMayReorderTheChildren)
     ASSERT_TRUE(MoveTo(30, 30, 1));
     ASSERT_TRUE(MoveTo(70, 70, 2));
     EXPECT_EQ(log, (Log{"+A", "-A", "+A"}));
-    EXPECT_EQ(board->MouseControl(), a);
+    EXPECT_EQ(TkPointer::Hovered(), a);
     EXPECT_EQ(board->IndexOfControl(a), board->ControlCount() - 1);
     ASSERT_TRUE(MoveTo(110, 110, 2));
     EXPECT_EQ(Since(3), (Log{"-A", "+B"}));
@@ -239,9 +241,14 @@ TEST_F(PointerTracking, WindowedChildrenTellTheirParentWhenThePointerComesAndGoe
     TPoint inside = board->ClientToScreen(TPoint{160, 110});
     SetCursorPos(inside.X, inside.Y);
     ASSERT_TRUE(WaitFor([&] { return !board->Heard.empty() && board->Heard.back() == "+Push"; }));
+    // Back onto the board: the button's leave reaches the board, then the
+    // board itself is entered.
+    const size_t before = board->Heard.size();
     TPoint outside = board->ClientToScreen(TPoint{160, 180});
     SetCursorPos(outside.X, outside.Y);
-    ASSERT_TRUE(WaitFor([&] { return board->Heard.back() == "-Push"; }));
+    ASSERT_TRUE(WaitFor([&] { return board->Heard.size() >= before + 2; }));
+    EXPECT_EQ(Log(board->Heard.begin() + long(before), board->Heard.end()), (Log{"-Push", "+self"}));
+    EXPECT_EQ(TkPointer::Hovered(), board);
 }
 
 namespace {
@@ -281,18 +288,18 @@ TEST(FormPointer, AFormHearsThePointerLeaveItAndSeesWhereItWent)
     form->LeftAt.clear();
     form->Sources.clear();
 
-    // Onto a button of the form and back: the form hears the button's leave,
-    // with the pointer still inside the form.
+    // Onto a button of the form and back: the form hears its own leave (the
+    // pointer went onto its child) and the button's, each with the pointer
+    // still inside the form.
     TPoint onButton = button->ClientToScreen(TPoint{5, 5});
     SetCursorPos(onButton.X, onButton.Y);
     DrainEvents(30);
     SetCursorPos(inside.X, inside.Y);
-    ASSERT_TRUE(WaitFor([&] { return !form->LeftAt.empty(); }));
+    ASSERT_TRUE(WaitFor([&] { return form->LeftAt.size() >= 2; }));
     DrainEvents(30);
-    for (size_t i = 0; i < form->LeftAt.size(); ++i) {
-        EXPECT_EQ(form->Sources[i], reinterpret_cast<intptr_t>(button));
-        EXPECT_TRUE(PtInRect(form->BoundsRect(), form->LeftAt[i]));
-    }
+    EXPECT_EQ(form->Sources, (std::vector<intptr_t>{0, reinterpret_cast<intptr_t>(button)}));
+    for (const TPoint& at : form->LeftAt)
+        EXPECT_TRUE(PtInRect(form->BoundsRect(), at));
 
     // Off the window: the form hears it with the pointer already outside.
     form->LeftAt.clear();
