@@ -119,10 +119,16 @@ void TForm::LayoutFrame()
 void TForm::FrameGeometryChanged()
 {
     LayoutFrame();
+    // A report of a step of our own placement (the move before the resize)
+    // must not undo the rest of it.
+    if (FApplying)
+        return;
+    // The outer rectangle from the client area and the margins, as it was
+    // placed: Qt's own idea of the frame lags behind the window manager's.
     QMargins m = CurrentMargins(FFrame, FBorderStyle);
     QRect g = FFrame->geometry();
     FSyncing = true;
-    PlaceBy(FFrame->x(), FFrame->y(), g.width() + m.left() + m.right(), g.height() + m.top() + m.bottom());
+    PlaceBy(g.x() - m.left(), g.y() - m.top(), g.width() + m.left() + m.right(), g.height() + m.top() + m.bottom());
     FSyncing = false;
 }
 
@@ -130,13 +136,30 @@ void TForm::BoundsChanged(const TRect&)
 {
     if (FSyncing)
         return;
+    const TRect want = BoundsRect();
     QMargins m = CurrentMargins(FFrame, FBorderStyle);
     // A form left to the window manager's placement keeps it until shown.
     bool placeable = FPlaced || !(FPosition == poDefault || FPosition == poDefaultPosOnly);
+    const int clientWidth = std::max(0, want.Width() - m.left() - m.right());
+    const int clientHeight = std::max(0, want.Height() - m.top() - m.bottom());
+    FApplying = true;
+    // The client area is placed, not the frame: where the frame's corner goes
+    // is then ours to work out from the margins we know, and does not wait
+    // for Qt to learn the frame of a window that was only just shown.
     if (placeable)
-        FFrame->move(Left(), Top());
-    FFrame->resize(std::max(0, Width() - m.left() - m.right()), std::max(0, Height() - m.top() - m.bottom()));
+        FFrame->setGeometry(want.Left + m.left(), want.Top + m.top(), clientWidth, clientHeight);
+    else
+        FFrame->resize(clientWidth, clientHeight);
+    FApplying = false;
     LayoutFrame();
+    // The minimum size wins over a smaller size: the bounds say what the window is.
+    const int outerWidth = FFrame->width() + m.left() + m.right();
+    const int outerHeight = FFrame->height() + m.top() + m.bottom();
+    if (outerWidth != want.Width() || outerHeight != want.Height()) {
+        FSyncing = true;
+        PlaceBy(want.Left, want.Top, outerWidth, outerHeight);
+        FSyncing = false;
+    }
 }
 
 void TForm::SetConstraints(int minWidth, int minHeight)

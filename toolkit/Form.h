@@ -104,6 +104,7 @@ private:
     int FMinWidth = 0, FMinHeight = 0;
     bool FPlaced = false;
     bool FSyncing = false;
+    bool FApplying = false;
     TGuard<TControl> FDefaultControl;
     TGuard<TControl> FCancelControl;
 };

@@ -290,3 +290,22 @@ TEST(Popup, DoneWithoutAPopupDoesNothing)
     EXPECT_EQ(ring->Popup(), nullptr);
     EXPECT_FALSE(ring->Lit());
 }
+
+TEST(Popup, ANewSizeGivenRightAfterShowingStays)
+{
+    BoardScene scene;
+    TRadioPanel* panel = scene.AddPanel("PowerPanel", Bounds(321, 296, 296, 121), "Text");
+    TBoardHighlight* ring = scene.AddRing("&External Power", htSettings, Bounds(10, 10, 32, 58));
+    ring->SetRadioPanel(panel);
+    ASSERT_TRUE(scene.Show());
+    TPopupForm* popup = Open(ring);
+    ASSERT_NE(popup, nullptr);
+    popup->SetBounds(500, 300, 330, 250);
+    EXPECT_EQ(popup->BoundsRect(), Bounds(500, 300, 330, 250));
+    DrainEvents();
+    EXPECT_EQ(popup->BoundsRect(), Bounds(500, 300, 330, 250));
+    popup->SetBounds(480, 280, 340, 260);
+    DrainEvents();
+    EXPECT_EQ(popup->BoundsRect(), Bounds(480, 280, 340, 260));
+    EXPECT_EQ(popup->ClientWidth(), 340);
+}

@@ -16,6 +16,8 @@
 #include "common/Wait.h"
 #include "template/MainForm.h"
 #include "toolkit/Application.h"
+#include "toolkit/MainMenu.h"
+#include "toolkit/MenuItem.h"
 #include "toolkit/SurfaceWidget.h"
 #include "toolkit/WinApi.h"
 
@@ -75,6 +77,18 @@ protected:
     TPoint CentreOf(TForm* f) { return TPoint{f->Left() + f->Width() / 2, f->Top() + f->Height() / 2}; }
     // A place on the photograph far from every ring and popup.
     TPoint OnBoard() { return board->ClientToScreen(TPoint{560, 40}); }
+
+    // The main menu's entry with this caption under the top-level item `top`.
+    TMenuItem* Entry(const std::string& top, const std::string& caption)
+    {
+        TMenuItem* bar = form->MainMenu1->Items();
+        for (int i = 0; i < bar->Count(); ++i)
+            if (bar->Items(i)->Caption() == top)
+                for (int j = 0; j < bar->Items(i)->Count(); ++j)
+                    if (bar->Items(i)->Items(j)->Caption() == caption)
+                        return bar->Items(i)->Items(j);
+        return nullptr;
+    }
 
     TMainForm* form = nullptr;
     TBoardImage* board = nullptr;

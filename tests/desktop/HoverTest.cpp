@@ -1,22 +1,8 @@
 #include "DesktopFixture.h"
 #include "SetupCtrls/board/RadioPanel.h"
 #include "toolkit/Button.h"
-#include "toolkit/MainMenu.h"
 #include "toolkit/Memo.h"
-#include "toolkit/MenuItem.h"
 
-namespace {
-TMenuItem* Entry(TMainForm* form, const std::string& top, const std::string& caption)
-{
-    TMenuItem* bar = form->MainMenu1->Items();
-    for (int i = 0; i < bar->Count(); ++i)
-        if (bar->Items(i)->Caption() == top)
-            for (int j = 0; j < bar->Items(i)->Count(); ++j)
-                if (bar->Items(i)->Items(j)->Caption() == caption)
-                    return bar->Items(i)->Items(j);
-    return nullptr;
-}
-} // namespace
 
 struct RingCase {
     const char* ring;
@@ -69,7 +55,7 @@ TEST_F(DesktopTest, MovingIntoThePopupHoldsItUntilThePointerLeavesThePopup)
     ASSERT_TRUE(WaitFor([&] { return ring->Popup() && ring->Popup()->Visible(); }));
     TPopupForm* popup = ring->Popup();
     WaitOnScreen(popup);
-    TMenuItem* entry = Entry(form, "&Options", "&USB Connector");
+    TMenuItem* entry = Entry("&Options", "&USB Connector");
     ASSERT_NE(entry, nullptr);
 
     PointerTo(CentreOf(popup));
@@ -121,7 +107,7 @@ TEST_F(DesktopTest, AClickPinsThePopupSoLeavingClosesNothing)
     PointerTo(OnBoard());
     DrainEvents(300);
     EXPECT_TRUE(ring->Popup()->Visible());
-    EXPECT_TRUE(Entry(form, "&Options", "LED Light")->Checked());
+    EXPECT_TRUE(Entry("&Options", "LED Light")->Checked());
     ring->Popup()->Close();
     EXPECT_FALSE(ring->Lit());
 }
@@ -129,7 +115,7 @@ TEST_F(DesktopTest, AClickPinsThePopupSoLeavingClosesNothing)
 TEST_F(DesktopTest, MenuEntriesOpenPinnedAndCloseAgain)
 {
     DismissHelp();
-    TMenuItem* entry = Entry(form, "&Settings", "&External Power");
+    TMenuItem* entry = Entry("&Settings", "&External Power");
     ASSERT_NE(entry, nullptr);
     entry->Click();
     TBoardHighlight* ring = form->PowerHighlight;
@@ -146,7 +132,7 @@ TEST_F(DesktopTest, MenuEntriesOpenPinnedAndCloseAgain)
 TEST_F(DesktopTest, NextInDCInputOpensLEDLight)
 {
     DismissHelp();
-    Entry(form, "&Options", "DC Input")->Click();
+    Entry("&Options", "DC Input")->Click();
     TPopupForm* dc = form->DCINHighlight->Popup();
     ASSERT_TRUE(dc && dc->Visible());
     form->DCINHighlight->NextClick(nullptr);
@@ -154,7 +140,7 @@ TEST_F(DesktopTest, NextInDCInputOpensLEDLight)
     ASSERT_NE(form->LedHighlight->Popup(), nullptr);
     EXPECT_TRUE(form->LedHighlight->Popup()->Visible());
     EXPECT_TRUE(form->LedHighlight->Pinned());
-    EXPECT_TRUE(Entry(form, "&Options", "LED Light")->Checked());
+    EXPECT_TRUE(Entry("&Options", "LED Light")->Checked());
 }
 
 TEST_F(DesktopTest, HelpWindowComesUpByItselfAndStartOpensTheFirstRingPinned)
@@ -169,7 +155,7 @@ TEST_F(DesktopTest, HelpWindowComesUpByItselfAndStartOpensTheFirstRingPinned)
     ASSERT_NE(ring->Popup(), nullptr);
     EXPECT_TRUE(ring->Popup()->Visible());
     EXPECT_TRUE(ring->Pinned());
-    EXPECT_TRUE(Entry(form, "&Settings", "&External Power")->Checked());
+    EXPECT_TRUE(Entry("&Settings", "&External Power")->Checked());
     // Pinned: the pointer passing over the ring and away changes nothing.
     PointerTo(CentreOf(ring));
     PointerTo(OnBoard());
