@@ -24,6 +24,8 @@ void TControl::SetParent(TWinControl* parent)
         parent->InsertControl(this);
     if (FParentFont && FParent)
         ParentFontChanged(FParent->Font());
+    // Where it is now is where it was placed in its new parent.
+    RecordZoomOrigin(true, true);
     RecordAnchorOrigin();
     if (FParent && FAlign != alNone)
         FParent->Realign();
@@ -32,8 +34,74 @@ void TControl::SetParent(TWinControl* parent)
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    // Only what changes is taken as given: re-placing a zoomed control at its
+    // own size keeps the size it was given, so zooming back restores it
+    // without rounding drift.
+    const bool position = left != FLeft || top != FTop;
+    const bool size = std::max(0, width) != FWidth || std::max(0, height) != FHeight;
     ApplyBounds(left, top, width, height);
+    RecordZoomOrigin(position, size);
     RecordAnchorOrigin();
+}
+
+void TControl::RecordZoomOrigin(bool position, bool size)
+{
+    if (position) {
+        FZoomOrigin = Bounds(FLeft, FTop, FZoomOrigin.Width(), FZoomOrigin.Height());
+        FZoomOriginPosition = FParent ? FParent->TotalZoom() : 1.0;
+    }
+    if (size) {
+        FZoomOrigin = Bounds(FZoomOrigin.Left, FZoomOrigin.Top, FWidth, FHeight);
+        FZoomOriginSize = TotalZoom();
+    }
+}
+
+double TControl::TotalZoom() const
+{
+    return FParent ? FParent->TotalZoom() * FZoom : FZoom;
+}
+
+namespace {
+int Zoomed(int value, double to, double from)
+{
+    return to == from ? value : int(std::lround(value * to / from));
+}
+} // namespace
+
+TRect TControl::BoundsAtZoom(double zoom) const
+{
+    const double total = (FParent ? FParent->TotalZoom() : 1.0) * zoom;
+    return Bounds(FLeft, FTop, Zoomed(FZoomOrigin.Width(), total, FZoomOriginSize),
+                  Zoomed(FZoomOrigin.Height(), total, FZoomOriginSize));
+}
+
+void TControl::SetZoom(double value)
+{
+    if (!(value > 0.0) || value == FZoom)
+        return;
+    FZoom = value;
+    const TRect r = BoundsAtZoom(value);
+    ApplyBounds(FLeft, FTop, r.Width(), r.Height());
+    RecordAnchorOrigin();
+    if (IsWindowed()) {
+        auto* self = static_cast<TWinControl*>(this);
+        for (int i = 0; i < self->ControlCount(); ++i)
+            self->Controls(i)->FollowZoom();
+    }
+}
+
+void TControl::FollowZoom()
+{
+    const double position = FParent ? FParent->TotalZoom() : 1.0;
+    const double size = TotalZoom();
+    ApplyBounds(Zoomed(FZoomOrigin.Left, position, FZoomOriginPosition), Zoomed(FZoomOrigin.Top, position, FZoomOriginPosition),
+                Zoomed(FZoomOrigin.Width(), size, FZoomOriginSize), Zoomed(FZoomOrigin.Height(), size, FZoomOriginSize));
+    RecordAnchorOrigin();
+    if (IsWindowed()) {
+        auto* self = static_cast<TWinControl*>(this);
+        for (int i = 0; i < self->ControlCount(); ++i)
+            self->Controls(i)->FollowZoom();
+    }
 }
 
 void TControl::PlaceBy(int left, int top, int width, int height)

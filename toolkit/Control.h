@@ -34,7 +34,8 @@ public:
     void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
     void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
     void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
-    // Places the control; the new bounds become the origin its anchors keep.
+    // Places the control; the new bounds become the origin its anchors keep
+    // and the one its zoom scales.
     void SetBounds(int left, int top, int width, int height);
     TRect BoundsRect() const { return Bounds(FLeft, FTop, FWidth, FHeight); }
     virtual int ClientWidth() const { return FWidth; }
@@ -47,6 +48,20 @@ public:
     void Hide() { SetVisible(false); }
     bool Enabled() const { return FEnabled; }
     virtual void SetEnabled(bool value);
+
+    // The factor this control's size and everything inside it (its children's
+    // bounds, and theirs) are shown at, relative to the bounds they were given:
+    // a container zoomed to 0.5 shows itself and its content at half size. Its
+    // position stays its parent's business. The one place of the toolkit where
+    // controls are scaled; 1 unless set.
+    double Zoom() const { return FZoom; }
+    void SetZoom(double value);
+    // The product of this control's zoom and its parents': the factor its
+    // content is shown at.
+    double TotalZoom() const;
+    // The bounds the control would have with its own zoom set to the value,
+    // its position unchanged.
+    TRect BoundsAtZoom(double zoom) const;
 
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign value);
@@ -105,6 +120,9 @@ protected:
     // Sets bounds without resetting the anchor origin (alignment and anchors).
     void PlaceBy(int left, int top, int width, int height);
     void RecordAnchorOrigin();
+    // Called after the parent laid out its aligned children (its client area
+    // changed size, or an aligned child came, went or changed size).
+    virtual void ParentRealigned() {}
     // New bounds from the anchors after the parent's client area changed size.
     void ApplyAnchors(int parentWidth, int parentHeight);
     void ParentFontChanged(const TFont& font);
@@ -112,6 +130,10 @@ protected:
 private:
     friend class TWinControl;
     void ApplyBounds(int left, int top, int width, int height);
+    void RecordZoomOrigin(bool position, bool size);
+    // Places the control (and its children) from its zoom origin at the
+    // zoom it now has.
+    void FollowZoom();
 
     TWinControl* FParent = nullptr;
     int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
@@ -126,6 +148,12 @@ private:
     unsigned FControlStyle = 0;
     int FTabOrder = -1;
     bool FPressed = false;
+
+    double FZoom = 1.0;
+    // The bounds as given, with the total zooms they were given at: the
+    // parent's for the position, the control's own for the size.
+    TRect FZoomOrigin;
+    double FZoomOriginPosition = 1.0, FZoomOriginSize = 1.0;
 
     TRect FAnchorOrigin;
     int FAnchorParentWidth = -1, FAnchorParentHeight = -1;

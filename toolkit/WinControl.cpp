@@ -232,6 +232,25 @@ void TWinControl::Realign()
         else if (c->Align() == alNone)
             c->ApplyAnchors(w, h);
     }
+    // Each hears of it in turn; one may remove or reorder the others.
+    std::vector<TGuard<TControl>> told(FControls.begin(), FControls.end());
+    for (const TGuard<TControl>& g : told)
+        if (TControl* c = g.Get(); c && c->Parent() == this)
+            c->ParentRealigned();
+}
+
+TRect TWinControl::FreeClientRect() const
+{
+    int top = 0, bottom = ClientHeight();
+    for (TControl* c : FControls) {
+        if (!c->Visible())
+            continue;
+        if (c->Align() == alTop)
+            top += c->Height();
+        else if (c->Align() == alBottom)
+            bottom -= c->Height();
+    }
+    return Rect(0, top, ClientWidth(), std::max(top, bottom));
 }
 
 void TWinControl::FontChanged()

@@ -44,8 +44,12 @@ public:
     virtual void SetFocus();
     bool Focused() const;
 
-    // Lays out aligned children and moves anchored ones after a size change.
+    // Lays out aligned children and moves anchored ones after a size change;
+    // then every child hears of it (ParentRealigned).
     void Realign();
+    // The part of the client area that the children aligned to its top and
+    // bottom edges leave free (a header, a status bar).
+    TRect FreeClientRect() const;
 
     // Entry points of the widget adapters.
     void PaintSurface(QImage& surface, const TRect& clip);

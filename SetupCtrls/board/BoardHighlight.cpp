@@ -98,6 +98,11 @@ void TBoardHighlight::BuildBitmaps()
 void TBoardHighlight::InitHighlight()
 {
     BuildBitmaps();
+    JoinMenu();
+}
+
+void TBoardHighlight::JoinMenu()
+{
     if (OnBoardImage()) {
         FMenu = static_cast<TBoardImage*>(Parent())->Menu();
         AddMenuEntry();

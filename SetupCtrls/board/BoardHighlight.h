@@ -58,6 +58,9 @@ public:
     const TBitmap& LitActiveBitmap() const { return *FLitActiveBitmap; }
     // The one-time preparation at the first paint: looks and menu entry.
     void InitHighlight();
+    // Takes the board's menu and adds the ring's entry (once for a group); no
+    // entry off a board image.
+    void JoinMenu();
     // Renders the three looks from what lies beneath the ring now.
     void BuildBitmaps();
     // How often the looks were rendered: at the first paint, and again only

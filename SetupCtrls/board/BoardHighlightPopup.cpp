@@ -3,6 +3,7 @@
 
 #include "SetupCtrls/board/BoardHighlight.h"
 #include "SetupCtrls/board/BoardImage.h"
+#include "SetupCtrls/board/BoardLayout.h"
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/board/RadioPanel.h"
 #include "toolkit/Button.h"
@@ -89,20 +90,28 @@ void TBoardHighlight::ShowPopup()
     popup->SetPosition(poDesigned);
 
     // Where the panel was designed, moved by as much as the board has moved
-    // from its own design position.
+    // from its own design position; on a zoomed board the distances shrink
+    // with it, the popup keeps its size.
     TWinControl* board = Parent();
     int dx = 0, dy = 0;
+    double zoom = 1.0;
     if (panel && board && std::strcmp(board->ClassName(), "TBoardImage") == 0) {
         auto* image = static_cast<TBoardImage*>(board);
         dx = image->DesignLeft() - panelLeft;
         dy = image->DesignTop() - panelTop;
+        zoom = image->Zoom();
     }
     const int boardLeft = board ? board->Left() : 0;
-    const int boardTop = board ? board->Top() : 0;
-    if (!panel)
-        dy = -((board ? board->Height() : 0) + BareGapBelowBoard);
-    popup->SetLeft(boardLeft - dx);
-    popup->SetTop(boardTop - dy);
+    int boardTop = board ? board->Top() : 0;
+    if (!panel) {
+        // Below the board's bottom edge as it is now, by a gap that shrinks with it.
+        boardTop += board ? board->Height() : 0;
+        dy = -BareGapBelowBoard;
+        zoom = board ? board->Zoom() : 1.0;
+    }
+    const TPoint designed = DesignedPopupPosition(boardLeft, boardTop, dx, dy, zoom);
+    popup->SetLeft(designed.X);
+    popup->SetTop(designed.Y);
 
     popup->OnClose = [self = TGuard<TBoardHighlight>(this)](TObject* sender, TCloseAction& action) {
         if (TBoardHighlight* h = self.Get())
@@ -150,14 +159,10 @@ void TBoardHighlight::ShowPopup()
     }
 
     // Keep the popup on the screen, one correction per axis.
-    if (popup->Left() < 0)
-        popup->SetLeft(0);
-    else if (popup->Left() + popup->Width() > Screen->Width())
-        popup->SetLeft(Screen->Width() - popup->Width());
-    if (popup->Top() < 0)
-        popup->SetTop(0);
-    else if (popup->Top() + popup->Height() > Screen->Height())
-        popup->SetTop(Screen->Height() - popup->Height());
+    const TPoint kept = KeepOnScreen(TPoint{popup->Left(), popup->Top()}, popup->Width(), popup->Height(), Screen->Width(),
+                                     Screen->Height());
+    popup->SetLeft(kept.X);
+    popup->SetTop(kept.Y);
 
     TGuard<TPopupForm> popupGuard(popup);
     TGuard<TRadioPanel> panelGuard(panel);

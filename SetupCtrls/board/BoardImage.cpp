@@ -1,8 +1,11 @@
 #include "SetupCtrls/board/BoardImage.h"
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "SetupCtrls/board/BoardHighlight.h"
+#include "SetupCtrls/board/BoardLayout.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/Picture.h"
@@ -151,13 +154,10 @@ void TBoardImage::Paint()
         FDesignTop = Top();
         FDesignPosSaved = true;
     }
-    if (FCenterOnForm && !IsDesigning() && Parent()) {
-        // The parent's whole size: for a form that is its outer size.
-        const int left = (Parent()->Width() - Width()) / 2;
-        const int top = (Parent()->Height() - Height()) / 2;
-        if (left != Left() || top != Top())
-            SetBounds(left, top, Width(), Height());
-    }
+    if (FCenterOnForm && !IsDesigning() && Parent())
+        PlaceOnParent();
+    if (!IsDesigning())
+        EnterRingsInMenu();
     TCanvas& canvas = *Canvas();
     if (IsDesigning()) {
         if (FScale)
@@ -177,6 +177,55 @@ void TBoardImage::Paint()
         ~Restore() { flag = value; }
     } restore{FDrawing, wasDrawing};
     canvas.StretchDraw(DestRect(), FPicture->Graphic());
+}
+
+bool TBoardImage::FitsToWindow() const
+{
+    return FCenterOnForm && !IsDesigning() && dynamic_cast<TForm*>(Parent()) != nullptr;
+}
+
+void TBoardImage::PlaceOnParent()
+{
+    TWinControl* parent = Parent();
+    if (!FitsToWindow()) {
+        // The parent's whole size, halved toward zero.
+        const int left = (parent->Width() - Width()) / 2;
+        const int top = (parent->Height() - Height()) / 2;
+        if (left != Left() || top != Top())
+            SetBounds(left, top, Width(), Height());
+        return;
+    }
+    // On a window: centred on its whole size (frame and caption included) as
+    // long as the whole picture then shows below the header; where it would
+    // not, zoomed down with its rings until it does.
+    const TRect natural = BoundsAtZoom(1.0);
+    const TBoardFit fit = FitBoard(natural.Width(), natural.Height(), parent->Width(), parent->Height(), parent->FreeClientRect());
+    SetZoom(fit.Zoom);
+    if (fit.Bounds.Left != Left() || fit.Bounds.Top != Top())
+        SetBounds(fit.Bounds.Left, fit.Bounds.Top, Width(), Height());
+}
+
+void TBoardImage::ParentRealigned()
+{
+    // The window changed size or its header came: decide again at the next paint.
+    if (FitsToWindow() && FDesignPosSaved)
+        Invalidate();
+}
+
+void TBoardImage::EnterRingsInMenu()
+{
+    // Every ring shown on the board has its menu entry once the board has
+    // painted, in child order as their own first paints would make them,
+    // also a ring that lies where no paint reaches.
+    std::vector<TGuard<TBoardHighlight>> rings;
+    for (int i = 0; i < ControlCount(); ++i) {
+        TControl* c = Controls(i);
+        if (c->Visible() && std::strcmp(c->ClassName(), "TBoardHighlight") == 0)
+            rings.emplace_back(static_cast<TBoardHighlight*>(c));
+    }
+    for (const TGuard<TBoardHighlight>& g : rings)
+        if (TBoardHighlight* ring = g.Get(); ring && !ring->Prepared() && ring->Parent() == this)
+            ring->JoinMenu();
 }
 
 void TBoardImage::WndProc(TMessage& message)

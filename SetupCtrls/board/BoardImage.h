@@ -1,8 +1,9 @@
 #pragma once
 // The board photograph. It carries the highlight rings as its children,
-// re-centres itself on its parent at every paint, remembers where the window
-// definition placed it (popups are placed from there), names the menu its
-// rings add their entries to and the ring the guided tour starts with.
+// re-centres itself on its parent at every paint (on a window too small for
+// it, zoomed down with its rings so that it shows whole), remembers where the
+// window definition placed it (popups are placed from there), names the menu
+// its rings add their entries to and the ring the guided tour starts with.
 #include <memory>
 
 #include "toolkit/CustomPanel.h"
@@ -58,8 +59,14 @@ public:
 
 protected:
     void Paint() override;
+    void ParentRealigned() override;
 
 private:
+    // Placed by the size of a window it lies on (not in a designer).
+    bool FitsToWindow() const;
+    void PlaceOnParent();
+    void EnterRingsInMenu();
+
     std::unique_ptr<TPicture> FPicture;
     bool FStretch = false;
     bool FCenter = false;

@@ -1,5 +1,6 @@
 #include <QMenuBar>
 #include <QWidget>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,8 @@
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/board/RadioPanel.h"
 #include "template/Assets.h"
+#include "SetupCtrls/supporter/SetupSupporter.h"
+#include "toolkit/Label.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MainMenu.h"
 #include "toolkit/MenuItem.h"
@@ -41,7 +44,7 @@ TEST_F(MainWindowTest, DefinitionCreatesComponentsInOrderWithTheirStoredValues)
     EXPECT_FALSE(form->IsLoading());
 }
 
-TEST_F(MainWindowTest, StartsWithPanelsHiddenAndPhotographCentredAtFirstPaint)
+TEST_F(MainWindowTest, StartsWithPanelsHiddenAndThePhotographWholeBelowTheHeader)
 {
     ShowAndPaint();
     for (TRadioPanel* p : {form->PowerPanel, form->USBPanel, form->LEDPanel, form->DCINPanel}) {
@@ -52,8 +55,20 @@ TEST_F(MainWindowTest, StartsWithPanelsHiddenAndPhotographCentredAtFirstPaint)
     EXPECT_TRUE(board->DesignPosSaved());
     EXPECT_EQ(board->DesignLeft(), 142);
     EXPECT_EQ(board->DesignTop(), 2);
+    // Centred on the whole window (top 25) the photograph would slip under the
+    // header: the room below it still holds the photograph at its own size,
+    // so it moves down into the middle of that room, unzoomed.
+    ASSERT_NE(form->SetSup->HeaderLabel(), nullptr);
+    const TRect room = form->FreeClientRect();
+    EXPECT_EQ(room.Top, form->SetSup->HeaderLabel()->Height());
+    ASSERT_GT((form->Height() - 718) / 2, 0);
+    ASSERT_LT((form->Height() - 718) / 2, room.Top);
+    ASSERT_GE(room.Height(), 718);
+    EXPECT_EQ(board->Zoom(), 1.0);
+    EXPECT_EQ(board->Width(), 600);
+    EXPECT_EQ(board->Height(), 718);
     EXPECT_EQ(board->Left(), (form->Width() - 600) / 2);
-    EXPECT_EQ(board->Top(), (form->Height() - 718) / 2);
+    EXPECT_EQ(board->Top(), room.Top + (room.Height() - 718) / 2);
     for (TBoardHighlight* h : {form->PowerHighlight, form->LedHighlight, form->USBHighlight, form->DCINHighlight})
         EXPECT_TRUE(h->Prepared()) << h->Name();
 }

@@ -18,6 +18,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/MainMenu.h"
 #include "toolkit/MenuItem.h"
+#include "toolkit/Screen.h"
 #include "toolkit/SurfaceWidget.h"
 #include "toolkit/WinApi.h"
 
@@ -32,12 +33,17 @@ protected:
         form->Show();
         board = form->BoardImage1;
         auto* surface = static_cast<TkSurfaceWidget*>(board->Handle());
-        // Maximised by the window manager, painted, centred where it will stay.
-        ASSERT_TRUE(WaitFor([&] { return surface->Painted() && form->ClientHeight() > 600 && form->PowerHighlight->Prepared(); }));
+        // Maximised by the window manager, painted, the header in place and
+        // the board placed below it where it will stay.
         ASSERT_TRUE(WaitFor([&] {
-            int left = board->Left();
+            return surface->Painted() && form->ClientWidth() >= Screen->Width() - 4 && form->SetSup->HeaderLabel() &&
+                   form->PowerHighlight->Prepared();
+        }));
+        ASSERT_TRUE(WaitFor([&] {
+            const TRect before = board->BoundsRect();
+            const int renders = form->PowerHighlight->RenderCount();
             DrainEvents(50);
-            return board->Left() == (form->Width() - board->Width()) / 2 && left == board->Left();
+            return BoardInRoom() && before == board->BoundsRect() && renders == form->PowerHighlight->RenderCount();
         }));
     }
     void TearDown() override
@@ -76,7 +82,14 @@ protected:
     TPoint CentreOf(TControl* c) { return c->ClientToScreen(TPoint{c->Width() / 2, c->Height() / 2}); }
     TPoint CentreOf(TForm* f) { return TPoint{f->Left() + f->Width() / 2, f->Top() + f->Height() / 2}; }
     // A place on the photograph far from every ring and popup.
-    TPoint OnBoard() { return board->ClientToScreen(TPoint{560, 40}); }
+    TPoint OnBoard() { return board->ClientToScreen(TPoint{board->Width() * 560 / 600, board->Height() * 40 / 718}); }
+    // The whole photograph lies in the client area below the header.
+    bool BoardInRoom() const
+    {
+        const TRect room = form->FreeClientRect();
+        const TRect b = board->BoundsRect();
+        return b.Left >= room.Left && b.Top >= room.Top && b.Right <= room.Right && b.Bottom <= room.Bottom;
+    }
 
     // The main menu's entry with this caption under the top-level item `top`.
     TMenuItem* Entry(const std::string& top, const std::string& caption)
