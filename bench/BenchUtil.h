@@ -12,3 +12,12 @@ inline bool PumpUntil(const std::function<bool()>& condition)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     return condition();
 }
+
+// Lets whatever is queued (paints, posted calls, deferred deletes) run.
+inline void DrainPending()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, 0);
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+}
