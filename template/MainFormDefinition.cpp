@@ -74,6 +74,7 @@ void TMainForm::LoadDefinition()
     BoardImage1 = Make<TBoardImage>(this, "BoardImage1", this, 142, 2, 600, 718);
     BoardImage1->SetAutoSize(false);
     BoardImage1->SetStretch(true);
+    BoardImage1->SetHint("NORVEL LX-4410 board");
     LoadPicture(*BoardImage1->Picture(), BoardPhotoJpeg, BoardPhotoJpeg_size);
 
     PowerHighlight = Make<TBoardHighlight>(this, "PowerHighlight", BoardImage1, 329, 628, 32, 58);
@@ -94,9 +95,11 @@ void TMainForm::LoadDefinition()
                            1);
     Image1 = Make<TImage>(this, "Image1", PowerPanel, 154, 16, 112, 48);
     Image1->SetAutoSize(true);
+    Image1->SetHint("External power jack");
     LoadPicture(*Image1->Picture(), PowerJackBmp, PowerJackBmp_size);
     BusPowerJumper = Make<TThreeJumper>(this, "BusPowerJumper", PowerPanel, 48, 32, 43, 18);
     BusPowerJumper->SetJumperState(jsRight);
+    BusPowerJumper->SetHint("Power source jumper");
     Label1 = Make<TLabel>(this, "Label1", PowerPanel, 32, 8, 28, 13);
     Label1->SetCaption("VEXT");
     Label2 = Make<TLabel>(this, "Label2", PowerPanel, 80, 8, 29, 13);
@@ -143,6 +146,8 @@ void TMainForm::LoadDefinition()
 
     // Handlers last, after every stored value.
     OnCreate = [this](TObject* s) { FormCreate(s); };
+    // F1 in any window of the program shows the help window.
+    OnHelp = [this](TObject* s) { Howtousethisprogram1Click(s); };
     Exit2->OnClick = [this](TObject* s) { Exit2Click(s); };
     Howtousethisprogram1->OnClick = [this](TObject* s) { Howtousethisprogram1Click(s); };
     TechnicalSupport1->OnClick = [this](TObject* s) { TechnicalSupport1Click(s); };

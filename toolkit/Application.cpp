@@ -6,9 +6,11 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/Form.h"
 #include "toolkit/Pointer.h"
 #include "toolkit/X11Frames.h"
+#include "toolkit/QtApplication.h"
 #include "toolkit/WinApi.h"
 #include "toolkit/Screen.h"
 
@@ -34,7 +36,8 @@ void TApplication::Initialize(int& argc, char** argv)
     if (Application)
         return;
     gArgc = argc;
-    gQtApp = new QApplication(gArgc, argv);
+    gQtApp = new TkQtApplication(gArgc, argv);
+    TkAccessible::Install();
     gQtApp->setQuitOnLastWindowClosed(false);
     Application = new TApplication(nullptr);
     Screen = new TScreen(nullptr);

@@ -60,6 +60,9 @@ public:
     void HandleException(TObject* sender, const std::exception& e, bool deferBox = false);
     void ShowException(const std::string& message);
 
+    // An event from the keyboard (or a screen reader's action) is being handled.
+    bool HandlingKeyboard() const;
+
     TForm* ActiveForm() const;
     // The form that is now the active window: the previous one hears that it
     // was deactivated, then the new one that it was activated, synchronously.

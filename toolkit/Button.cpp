@@ -10,8 +10,8 @@ TButton::TButton(TComponent* AOwner) : TWinControl(AOwner)
 {
     auto* w = new QPushButton();
     w->setAutoDefault(false);
-    w->setFocusPolicy(Qt::StrongFocus);
     SetWidget(w, w, false);
+    SetTabStop(true);
     QObject::connect(w, &QPushButton::clicked, [this] { Application->Guard(this, [this] { Click(); }); });
     SetBounds(0, 0, 75, 25);
 }
@@ -47,6 +47,14 @@ void TButton::RegisterRoles()
         form->SetDefaultControl(this);
     if (FCancel)
         form->SetCancelControl(this);
+}
+
+bool TButton::KeyDown(int key, TShiftState shift)
+{
+    if (key != VK_RETURN || (shift & (ssAlt | ssCtrl)))
+        return false;
+    Click();
+    return true;
 }
 
 void TButton::CaptionChanged()

@@ -13,6 +13,8 @@ public:
     bool Cancel() const { return FCancel; }
     void SetCancel(bool value);
     void SetParent(TWinControl* parent) override;
+    // Enter presses the focused button as Space does.
+    bool KeyDown(int key, TShiftState shift) override;
 
 protected:
     void CaptionChanged() override;

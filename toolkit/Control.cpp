@@ -2,12 +2,14 @@
 
 #include <cmath>
 
+#include "toolkit/Accessible.h"
 #include "toolkit/WinControl.h"
 
 TControl::TControl(TComponent* AOwner) : TComponent(AOwner) {}
 
 TControl::~TControl()
 {
+    TkAccessible::ControlDestroyed(this);
     if (FParent)
         FParent->RemoveControl(this);
 }

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "toolkit/AccessibleInfo.h"
 #include "toolkit/Component.h"
 #include "toolkit/Font.h"
 #include "toolkit/Types.h"
@@ -80,6 +81,12 @@ public:
     void SetControlStyle(unsigned style) { FControlStyle = style; }
     int TabOrder() const { return FTabOrder; }
     void SetTabOrder(int value) { FTabOrder = value; }
+    // A tab stop is reached with Tab; a windowless one through the keyboard
+    // cursor of its windowed parent.
+    bool TabStop() const { return FTabStop; }
+    virtual void SetTabStop(bool value);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& value) { FHint = value; }
 
     virtual void Invalidate();
     virtual void Update();
@@ -105,6 +112,22 @@ public:
     virtual void MouseDown(TMouseButton button, int x, int y, bool doubleClick);
     virtual void MouseUp(TMouseButton button, int x, int y);
     virtual void MouseMove(int x, int y);
+
+    // A key for the control that has the keyboard (a windowless one has it
+    // while it holds its parent's keyboard cursor); true when handled.
+    virtual bool KeyDown(int key, TShiftState shift);
+    // The keyboard cursor rests on this windowless control, shown, and its
+    // parent has the focus: the parent draws a focus mark around it.
+    bool KeyboardFocused() const;
+    // Where the focus mark goes, in the parent's client coordinates.
+    virtual TRect FocusMarkRect() const;
+
+    // What a screen reader is told about the control, and its press action
+    // (true when there is one and it ran).
+    virtual void GetAccessibleInfo(TAccessibleInfo& info) const;
+    virtual bool AccessiblePress();
+    // Tells a screen reader that what GetAccessibleInfo says has changed.
+    void AccessibleChanged(TAccessibleChange change);
 
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
@@ -147,6 +170,8 @@ private:
     bool FParentFont = true;
     unsigned FControlStyle = 0;
     int FTabOrder = -1;
+    bool FTabStop = false;
+    std::string FHint;
     bool FPressed = false;
 
     double FZoom = 1.0;

@@ -56,6 +56,7 @@ void TCustomPanel::Paint()
     }
     if (!Caption().empty()) {
         c.Font = Font();
+        c.Font.SetColor(ReadableTextColor(Font().Color(), Color()));
         int th = c.TextHeight(Caption());
         c.TextRect(Rect(r.Left, (r.Top + r.Bottom - th) / 2, r.Right, r.Bottom), Caption(), taCenter);
     }

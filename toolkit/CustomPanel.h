@@ -18,6 +18,7 @@ public:
     void SetBevelOuter(TBevelCut value);
     TBevelCut BevelInner() const { return FBevelInner; }
     void SetBevelInner(TBevelCut value);
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
 
 protected:
     void PaintWindow(TCanvas& canvas) override;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "toolkit/Application.h"
+#include "toolkit/ControlAccessibility.h"
 #include "toolkit/FormFrame.h"
 #include "toolkit/MainMenu.h"
 #include "toolkit/MenuItem.h"
@@ -219,6 +220,7 @@ void TForm::ApplyWindowFlags()
 void TForm::CaptionChanged()
 {
     FFrame->setWindowTitle(ToQString(Caption()));
+    NameTextViewsAfterWindow(this);
 }
 
 void TForm::PlaceForFirstShow()

@@ -72,6 +72,11 @@ public:
     // The form became or stopped being the active window.
     virtual void Activated(bool active);
 
+    // F1 in the form: its OnHelp, or the main form's when it has none.
+    TNotifyEvent OnHelp;
+    void Help();
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
+
     // Entry points of the frame widget.
     void FrameGeometryChanged();
     bool FrameKey(int key);

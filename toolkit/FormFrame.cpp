@@ -2,11 +2,17 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QShortcut>
 
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 
-TkFormFrame::TkFormFrame(TForm* form) : FForm(form) {}
+TkFormFrame::TkFormFrame(TForm* form) : FForm(form)
+{
+    // F1 asks for help wherever the focus is in the window.
+    auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    QObject::connect(help, &QShortcut::activated, this, [this] { Application->Guard(FForm, [this] { FForm->Help(); }); });
+}
 
 bool TkFormFrame::event(QEvent* event)
 {

@@ -8,6 +8,7 @@ class TForm;
 class TkFormFrame : public QWidget {
 public:
     explicit TkFormFrame(TForm* form);
+    TForm* Form() const { return FForm; }
 
 protected:
     bool event(QEvent* event) override;

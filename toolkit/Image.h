@@ -21,6 +21,8 @@ public:
     bool Stretch() const { return FStretch; }
     void SetStretch(bool value);
 
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
+
 protected:
     void Paint() override;
 

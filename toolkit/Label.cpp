@@ -65,5 +65,7 @@ void TLabel::Paint()
         c.FillRect(ClientRect());
     }
     c.Font = Font();
+    if (Parent())
+        c.Font.SetColor(ReadableTextColor(Font().Color(), Parent()->Color()));
     c.TextRect(ClientRect(), Caption(), FAlignment, FWordWrap);
 }

@@ -16,6 +16,8 @@ public:
     bool Transparent() const { return FTransparent; }
     void SetTransparent(bool value);
 
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
+
 protected:
     void Paint() override;
     void CaptionChanged() override { AdjustBounds(); }

@@ -5,6 +5,8 @@
 
 class TMemo : public TWinControl {
 public:
+    // Named after its window for a screen reader.
+    void SetParent(TWinControl* parent) override;
     TK_CLASS_NAME(TMemo)
     explicit TMemo(TComponent* AOwner);
 

@@ -44,6 +44,9 @@ void TRichEdit::SetColor(TColor value)
     auto* w = static_cast<QTextEdit*>(Handle());
     QPalette p = w->palette();
     p.setColor(QPalette::Base, ToQColor(value));
+    // Text without a colour of its own must stay readable on a fixed background
+    // whatever the desktop's theme makes of the default text colour.
+    p.setColor(QPalette::Text, ToQColor(ReadableTextColor(Font().Color(), value)));
     w->setPalette(p);
 }
 

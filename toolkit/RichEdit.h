@@ -19,6 +19,8 @@ public:
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle value);
     void SetColor(TColor value) override;
+    // Named after its window for a screen reader.
+    void SetParent(TWinControl* parent) override;
     std::string PlainText() const;
     QTextDocument* Document() const;
 

@@ -26,6 +26,7 @@ void TStatusBar::Paint()
     for (int x = 0; x < Width(); ++x)
         c.SetPixel(x, 0, clBtnShadow);
     c.Font = Font();
+    c.Font.SetColor(ReadableTextColor(Font().Color(), Color()));
     int left = 0;
     for (size_t i = 0; i < FPanels.size(); ++i) {
         const TStatusPanel& p = FPanels[i];

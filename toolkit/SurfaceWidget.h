@@ -11,6 +11,7 @@ class TkSurfaceWidget : public QWidget {
 public:
     explicit TkSurfaceWidget(TWinControl* control);
     bool Painted() const { return FPainted; }
+    TWinControl* Control() const { return FControl; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,20 +2,6 @@
 
 #include <algorithm>
 
-TColor ColorToRGB(TColor color)
-{
-    if (!(color & clSystemColor))
-        return color & 0x00FFFFFF;
-    switch (color & 0xFF) {
-    case 0x05: return clWhite;            // window background
-    case 0x08: return clBlack;            // window text
-    case 0x0F: return RGB(240, 240, 240); // button face
-    case 0x10: return RGB(160, 160, 160); // button shadow
-    case 0x14: return clWhite;            // button highlight
-    default: return RGB(240, 240, 240);
-    }
-}
-
 TRect IntersectRect(const TRect& a, const TRect& b)
 {
     TRect r{std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right), std::min(a.Bottom, b.Bottom)};

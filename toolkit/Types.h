@@ -19,14 +19,33 @@ constexpr TColor clBlue = 0x00FF0000;
 constexpr TColor clWhite = 0x00FFFFFF;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clSystemColor = 0x80000000;
+constexpr TColor clMenu = 0x80000004;
 constexpr TColor clWindow = 0x80000005;
 constexpr TColor clWindowText = 0x80000008;
+constexpr TColor clHighlight = 0x8000000D;
+constexpr TColor clHighlightText = 0x8000000E;
 constexpr TColor clBtnFace = 0x8000000F;
 constexpr TColor clBtnShadow = 0x80000010;
+constexpr TColor clGrayText = 0x80000011;
+constexpr TColor clBtnText = 0x80000012;
 constexpr TColor clBtnHighlight = 0x80000014;
+constexpr TColor cl3DDkShadow = 0x80000015;
+constexpr TColor cl3DLight = 0x80000016;
+constexpr TColor clInfoText = 0x80000017;
+constexpr TColor clInfoBk = 0x80000018;
 
-// Resolves a system colour to its 0x00BBGGRR value; plain colours pass through.
+// Resolves a system colour to its 0x00BBGGRR value from the desktop's current
+// palette (so a dark theme gives dark faces and light text); plain colours
+// pass through.
 TColor ColorToRGB(TColor color);
+// Contrast ratio of two colours as accessibility guidelines measure it, from
+// 1 (equal) to 21 (black on white).
+double ContrastRatio(TColor a, TColor b);
+// The colour to draw text in on a background: the text colour itself, unless
+// it is a system colour that the current palette makes hard to read there
+// (light theme text on a fixed white, say); then black or white, whichever
+// reads better. Text colours fixed as plain values are kept as they are.
+TColor ReadableTextColor(TColor text, TColor background);
 inline uint8_t GetRValue(TColor c) { return uint8_t(c & 0xFF); }
 inline uint8_t GetGValue(TColor c) { return uint8_t((c >> 8) & 0xFF); }
 inline uint8_t GetBValue(TColor c) { return uint8_t((c >> 16) & 0xFF); }
@@ -86,6 +105,21 @@ constexpr unsigned CM_ACTIVATE = CM_BASE + 0;
 constexpr unsigned CM_DEACTIVATE = CM_BASE + 1;
 constexpr unsigned CM_MOUSEENTER = 0xB013;
 constexpr unsigned CM_MOUSELEAVE = 0xB014;
+
+// Keys as the toolkit names them (virtual-key codes); letters and digits are
+// their upper-case ASCII codes.
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_ESCAPE = 0x1B;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+constexpr int VK_F1 = 0x70;
+
+enum TShiftStateFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
+using TShiftState = unsigned;
 
 // Lower-case ASCII letters only; other bytes are left alone.
 std::string AsciiLower(const std::string& s);

@@ -7,6 +7,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
 #include "toolkit/GraphicControl.h"
+#include "toolkit/KeyboardAdapter.h"
 #include "toolkit/Pointer.h"
 #include "toolkit/QtBridge.h"
 #include "toolkit/WidgetAdapter.h"
@@ -36,6 +37,7 @@ void TWinControl::SetWidget(QWidget* widget, QWidget* eventSource, bool routeBut
         TkPointer::Register(eventSource, this);
         new TkWidgetAdapter(this, eventSource, routeButtons);
     }
+    new TkKeyboardAdapter(this, eventSource ? eventSource : widget);
     FWidget->setGeometry(Left(), Top(), Width(), Height());
     ApplyWidgetFont();
 }
@@ -60,6 +62,8 @@ void TWinControl::InsertControl(TControl* control)
 {
     FControls.push_back(control);
     control->FParent = this;
+    if (!control->IsWindowed() && control->TabStop())
+        ApplyFocusPolicy();
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
         if (w->FWidget && ClientHost()) {
@@ -80,7 +84,11 @@ void TWinControl::RemoveControl(TControl* control)
     FControls.erase(it);
     if (FCaptureControl.Get() == control)
         FCaptureControl = TGuard<TControl>();
+    if (FFocusedChild.Get() == control)
+        FFocusedChild = TGuard<TControl>();
     control->FParent = nullptr;
+    if (!control->IsWindowed() && control->TabStop())
+        ApplyFocusPolicy();
     if (control->IsWindowed()) {
         auto* w = static_cast<TWinControl*>(control);
         if (w->FWidget) {
@@ -297,6 +305,7 @@ void TWinControl::PaintSurface(QImage& surface, const TRect& clip)
             continue;
         static_cast<TGraphicControl*>(c)->PaintOn(surface, r);
     }
+    PaintFocusMark(canvas, clip);
 }
 
 void TWinControl::PointerMovedTo(TPoint p)

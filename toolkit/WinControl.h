@@ -43,6 +43,21 @@ public:
 
     virtual void SetFocus();
     bool Focused() const;
+    void SetTabStop(bool value) override;
+    // Gives the control the focus once the input being handled now is done,
+    // unless another window has taken the activation by then.
+    void FocusWhenIdle();
+
+    // The keyboard cursor over the windowless children that are tab stops:
+    // Tab and Shift+Tab move it in child order and leave the control at
+    // either end (when anything else can take the focus), the arrow keys move
+    // it round; keys go to the child it rests on. It shows (with a focus mark
+    // drawn around the child) once the keyboard has moved it, and only while
+    // this control has the focus.
+    TControl* FocusedChild() const { return FFocusedChild.Get(); }
+    bool FocusedChildShown() const { return FFocusedChildShown && FFocusedChild.Alive(); }
+    void SetFocusedChild(TControl* child, bool shown);
+    bool HasFocusableChildren() const;
 
     // Lays out aligned children and moves anchored ones after a size change;
     // then every child hears of it (ParentRealigned).
@@ -56,6 +71,10 @@ public:
     void PointerMovedTo(TPoint p);
     void PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick);
     void ClientSizeChanged();
+    // Keys and focus changes of the keyboard adapter; true when the key was used.
+    bool KeyPressed(int key, TShiftState shift);
+    void FocusEntered(bool byTab, bool backwards, bool byPointer);
+    void FocusLeft();
 
 protected:
     // Takes ownership of the widget. eventSource, when given, gets the adapter
@@ -78,6 +97,11 @@ private:
     void RemoveControl(TControl* control);
     void MoveToFront(TControl* control);
     void ShowWidgetIfPlaced();
+    bool MoveChildFocus(bool forward, bool leaveAtEnds);
+    bool OtherTabTargetExists() const;
+    void ApplyFocusPolicy();
+    void PaintFocusMark(TCanvas& canvas, const TRect& clip);
+    void InvalidateFocusMark();
 
     std::vector<TControl*> FControls;
     QWidget* FWidget = nullptr;
@@ -87,4 +111,6 @@ private:
     int FLastClientWidth = -1;
     int FLastClientHeight = -1;
     bool FRealigning = false;
+    TGuard<TControl> FFocusedChild;
+    bool FFocusedChildShown = false;
 };

@@ -10,6 +10,7 @@ PACKAGES=(
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
   libx11-dev python3 time
+  dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -37,6 +37,8 @@ TBoardHighlight::TBoardHighlight(TComponent* AOwner)
     FLit = false;
     FMenu = nullptr;
     FCreatePopup = true;
+    // The board's keyboard cursor visits every ring.
+    SetTabStop(true);
     // The stored type starts at htOptions, so this always installs the palette.
     SetHighlightType(htSettings);
 }

@@ -97,6 +97,19 @@ public:
     void PreviousClick(TObject* Sender);
     void NextClick(TObject* Sender);
 
+    // Keyboard and screen reader (see BoardHighlightKeyboard.cpp): Enter or
+    // Space on the ring, and a screen reader's press, do what its menu entry
+    // does; a popup closed from the keyboard hands the keyboard back here.
+    bool KeyDown(int key, TShiftState shift) override;
+    void KeyboardPress();
+    bool AccessiblePress() override;
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
+    // The popup of the ring's group, whoever built it, and whether it is pinned open.
+    TPopupForm* GroupPopup() const;
+    bool GroupPinned() const;
+    void AnnounceGroupState();
+    void TakeKeyboardBack();
+
     // Top-level menu caption and name stem of a ring type.
     static const char* TypeCaption(THighlightType type);
     static const char* TypeNameStem(THighlightType type);

@@ -142,6 +142,8 @@ void TBoardHighlight::PinGroup()
     }
     if (self.Alive())
         ForEachMember(true, [](TBoardHighlight* m) { m->PinPopup(); });
+    if (self.Alive())
+        AnnounceGroupState();
 }
 
 void TBoardHighlight::PinPopup()

@@ -144,6 +144,8 @@ void TBoardHighlight::ShowPopup()
         if (TBoardHighlight* hl = self.Get())
             hl->DoneClick(s);
     });
+    // Esc closes the popup as Done does.
+    done->SetCancel(true);
 
     auto* memo = new TMemo(popup);
     memo->SetName("StatusMemo");

@@ -15,6 +15,16 @@ TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(st
     FPicture->OnChange = [this](TObject* sender) { PictureChanged(sender); };
     SetHeight(105);
     SetWidth(105);
+    // Tab reaches the board, whose keyboard cursor then walks its rings.
+    SetTabStop(true);
+}
+
+void TBoardImage::GetAccessibleInfo(TAccessibleInfo& info) const
+{
+    TCustomPanel::GetAccessibleInfo(info);
+    info.Role = arImage;
+    info.Name = Hint();
+    info.Description.clear();
 }
 
 TBoardImage::~TBoardImage()

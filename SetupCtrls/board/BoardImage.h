@@ -56,6 +56,8 @@ public:
     void PictureChanged(TObject* Sender);
 
     void WndProc(TMessage& message) override;
+    // A picture for a screen reader, named by its hint; its rings are its children.
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
 
 protected:
     void Paint() override;

@@ -1,6 +1,7 @@
 #include "SetupCtrls/board/PopupForm.h"
 
 #include "SetupCtrls/board/BoardHighlight.h"
+#include "toolkit/Application.h"
 #include "toolkit/StatusBar.h"
 #include "toolkit/WinApi.h"
 
@@ -21,6 +22,19 @@ void TPopupForm::Activated(bool active)
     // The panel's activation events, which the popup took over.
     if (self.Alive())
         TForm::Activated(active);
+}
+
+void TPopupForm::VisibleChanged()
+{
+    TGuard<TPopupForm> self(this);
+    TForm::VisibleChanged();
+    TBoardHighlight* h = self.Alive() ? FHighlight.Get() : nullptr;
+    if (!h)
+        return;
+    TGuard<TBoardHighlight> ring(h);
+    h->AnnounceGroupState();
+    if (ring.Alive() && self.Alive() && !Visible() && Application->HandlingKeyboard())
+        h->TakeKeyboardBack();
 }
 
 void TPopupForm::WndProc(TMessage& message)

@@ -22,6 +22,13 @@ public:
     void SetPopupStatus(TStatusBar* bar);
 
     void Activated(bool active) override;
+
+protected:
+    // Shown or hidden: the rings hear of it; hidden from the keyboard, the
+    // keyboard goes back to the ring.
+    void VisibleChanged() override;
+
+public:
     void WndProc(TMessage& message) override;
 
 private:

@@ -30,6 +30,8 @@ TThreeJumper::TThreeJumper(TComponent* AOwner) : TGraphicControl(AOwner)
     FJumperColor = clMaroon;
     FBorderStyle = bsSingle;
     FAllowOpen = true;
+    // A tab stop of its parent's keyboard cursor.
+    SetTabStop(true);
 }
 
 TThreeJumper::~TThreeJumper() = default;
@@ -40,6 +42,7 @@ void TThreeJumper::SetJumperState(TJumperState value)
         return;
     FJumperState = value;
     Invalidate();
+    AccessibleChanged(acValue);
 }
 
 void TThreeJumper::SetAllowOpen(bool value)
@@ -104,6 +107,39 @@ void TThreeJumper::Click()
     case jsRight: SetJumperState(FAllowOpen ? jsOpen : jsLeft); break;
     }
     TGraphicControl::Click();
+}
+
+bool TThreeJumper::KeyDown(int key, TShiftState shift)
+{
+    if ((key != VK_SPACE && key != VK_RETURN) || (shift & (ssAlt | ssCtrl)))
+        return false;
+    Click();
+    return true;
+}
+
+bool TThreeJumper::AccessiblePress()
+{
+    Click();
+    return true;
+}
+
+void TThreeJumper::GetAccessibleInfo(TAccessibleInfo& info) const
+{
+    TGraphicControl::GetAccessibleInfo(info);
+    info.Role = arSpinButton;
+    info.Name = Hint().empty() ? "Jumper" : Hint();
+    info.Description.clear();
+    // Left and right as the pins lie in the unturned drawing.
+    switch (FJumperState) {
+    case jsOpen: info.Value = "open"; break;
+    case jsLeft: info.Value = "left and middle"; break;
+    case jsRight: info.Value = "middle and right"; break;
+    }
+    info.HasNumber = true;
+    info.Number = FJumperState;
+    info.Minimum = jsOpen;
+    info.Maximum = jsRight;
+    info.Pressable = true;
 }
 
 TColor TThreeJumper::BackgroundColor() const

@@ -39,6 +39,11 @@ public:
 
     // Moves the cap on, then raises OnClick so that handlers see the new state.
     void Click() override;
+    // Space or Enter, and a screen reader's press, act as a click.
+    bool KeyDown(int key, TShiftState shift) override;
+    bool AccessiblePress() override;
+    // Named by its hint; its value says which pins the cap joins.
+    void GetAccessibleInfo(TAccessibleInfo& info) const override;
 
     // The drawing after turning and before it, as the last paint left them.
     const TBitmap* RotatedBitmap() const { return FRotatedBitmap.get(); }

@@ -6,7 +6,8 @@
 #include "toolkit/Form.h"
 
 namespace {
-const TColor kFace = ColorToRGB(clBtnFace);
+// The button face as the palette gives it when the jumper paints.
+TColor Face() { return ColorToRGB(clBtnFace); }
 
 // A jumper at (10, 5) on a panel of a form that is never shown; painting goes
 // through the panel's surface exactly as its widget would do it.
@@ -50,7 +51,7 @@ TEST(ThreeJumperPaint, OpenJumperShowsRoundedOutlinedBodyAndThreePins)
     ASSERT_EQ(bmp.Height(), 18);
     ExpectPixels(bmp, {
         // Background around the body, including the cut-off corners.
-        {0, 0, kFace}, {0, 9, kFace}, {42, 9, kFace}, {21, 0, kFace}, {21, 17, kFace}, {1, 1, kFace}, {41, 16, kFace},
+        {0, 0, Face()}, {0, 9, Face()}, {42, 9, Face()}, {21, 0, Face()}, {21, 17, Face()}, {1, 1, Face()}, {41, 16, Face()},
         // The black rim just inside (1, 1)-(42, 17), following the 9 x 9 corners.
         {1, 9, clBlack}, {41, 9, clBlack}, {21, 1, clBlack}, {21, 16, clBlack}, {2, 2, clBlack},
         // Grey body between and around the pins.
@@ -75,12 +76,12 @@ TEST(ThreeJumperPaint, CapCoversItsEndOfTheBodyUnderThePins)
         {jsLeft, {{0, 0, clBlack}, {0, 17, clBlack}, {26, 0, clBlack}, {26, 9, clBlack}, {13, 17, clBlack},
                   {3, 3, clMaroon}, {12, 9, clMaroon}, {23, 8, clMaroon}, {25, 15, clMaroon},
                   {9, 8, clYellow}, {20, 8, clYellow}, {32, 8, clYellow},
-                  {27, 9, clGray}, {29, 8, clGray}, {42, 9, kFace}, {41, 9, clBlack}}},
+                  {27, 9, clGray}, {29, 8, clGray}, {42, 9, Face()}, {41, 9, clBlack}}},
         // Cap (15, 0)-(43, 18): the mirror image on the right.
         {jsRight, {{15, 0, clBlack}, {15, 9, clBlack}, {42, 0, clBlack}, {42, 17, clBlack}, {30, 17, clBlack},
                    {16, 1, clMaroon}, {17, 8, clMaroon}, {29, 8, clMaroon}, {41, 16, clMaroon},
                    {20, 8, clYellow}, {32, 8, clYellow}, {9, 8, clYellow},
-                   {14, 9, clGray}, {12, 9, clGray}, {0, 9, kFace}, {1, 9, clBlack}}},
+                   {14, 9, clGray}, {12, 9, clGray}, {0, 9, Face()}, {1, 9, clBlack}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "state " << c.state);
@@ -96,7 +97,7 @@ TEST(ThreeJumperPaint, BorderlessBodyHasNoBlackRim)
     PanelWithJumper f;
     f.jumper->SetBorderStyle(bsNone);
     f.Paint();
-    ExpectPixels(*f.jumper->RotatedBitmap(), {{1, 9, clGray}, {21, 1, clGray}, {41, 9, clGray}, {21, 16, clGray}, {0, 9, kFace}, {1, 1, kFace}});
+    ExpectPixels(*f.jumper->RotatedBitmap(), {{1, 9, clGray}, {21, 1, clGray}, {41, 9, clGray}, {21, 16, clGray}, {0, 9, Face()}, {1, 1, Face()}});
 }
 
 TEST(ThreeJumperPaint, ColoursComeFromTheProperties)
@@ -119,8 +120,8 @@ TEST(ThreeJumperPaint, ControlRectangleIsCopiedWholeOntoTheParent)
     for (int y = 0; y < 18; ++y)
         for (int x = 0; x < 43; ++x)
             ASSERT_EQ(PixelOf(surface, 10 + x, 5 + y), PixelOf(bmp, x, y)) << x << ", " << y;
-    EXPECT_EQ(PixelOf(surface, 9, 14), kFace) << "nothing is drawn left of the control";
-    EXPECT_EQ(PixelOf(surface, 53, 14), kFace) << "nothing is drawn right of the control";
+    EXPECT_EQ(PixelOf(surface, 9, 14), Face()) << "nothing is drawn left of the control";
+    EXPECT_EQ(PixelOf(surface, 53, 14), Face()) << "nothing is drawn right of the control";
 }
 
 TEST(ThreeJumperPaint, LaterPaintsDrawTheSameWhateverTheFirstLeftBehind)
@@ -142,9 +143,9 @@ TEST(ThreeJumperPaint, BackgroundIsTheContentPanelColourOnlyOnAContentPanel)
     };
     const Case cases[] = {
         {true, RGB(10, 200, 30), RGB(10, 200, 30)},
-        {true, clBtnFace, kFace},
-        {false, RGB(10, 200, 30), kFace},
-        {false, clWhite, kFace},
+        {true, clBtnFace, Face()},
+        {false, RGB(10, 200, 30), Face()},
+        {false, clWhite, Face()},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "content panel " << c.contentPanel << " colour " << c.panelColor);
@@ -209,8 +210,8 @@ TEST(ThreeJumperPaint, TinySizesPaintWithoutDrawingOutside)
             QImage surface = f.Paint();
             EXPECT_EQ(f.jumper->RotatedBitmap()->Width(), c.width);
             EXPECT_EQ(f.jumper->RotatedBitmap()->Height(), c.height);
-            EXPECT_EQ(PixelOf(surface, 10 + c.width, 5), kFace);
-            EXPECT_EQ(PixelOf(surface, 10, 5 + c.height), kFace);
+            EXPECT_EQ(PixelOf(surface, 10 + c.width, 5), Face());
+            EXPECT_EQ(PixelOf(surface, 10, 5 + c.height), Face());
         }
     }
 }

@@ -340,7 +340,7 @@ TEST(Form, ScreenListsEveryFormUntilItIsDestroyed)
 TEST(Form, EnterAndEscPressTheDefaultAndCancelButtons)
 {
     FormPtr form = MakeForm(10, 10, 300, 100);
-    int defaults = 0, cancels = 0;
+    int defaults = 0, cancels = 0, plains = 0;
     auto* ok = new TButton(form.get());
     ok->SetParent(form.get());
     ok->SetDefault(true);
@@ -353,28 +353,32 @@ TEST(Form, EnterAndEscPressTheDefaultAndCancelButtons)
     auto* plain = new TButton(form.get());
     plain->SetParent(form.get());
     plain->SetLeft(200);
+    plain->OnClick = [&](TObject*) { ++plains; };
     ASSERT_TRUE(ShowAndWait(form.get()));
 
     struct Case {
         const char* name;
         int key;
         QWidget* to;
-        int defaults, cancels;
+        int defaults, cancels, plains;
     };
+    // A focused button takes Enter itself, as it takes Space.
     const Case cases[] = {
-        {"Return to the window", Qt::Key_Return, form->Handle(), 1, 0},
-        {"Enter to the window", Qt::Key_Enter, form->Handle(), 1, 0},
-        {"Esc to the window", Qt::Key_Escape, form->Handle(), 0, 1},
-        {"Return in another button", Qt::Key_Return, plain->Handle(), 1, 0},
-        {"Esc in another button", Qt::Key_Escape, plain->Handle(), 0, 1},
-        {"another key", Qt::Key_A, form->Handle(), 0, 0},
+        {"Return to the window", Qt::Key_Return, form->Handle(), 1, 0, 0},
+        {"Enter to the window", Qt::Key_Enter, form->Handle(), 1, 0, 0},
+        {"Esc to the window", Qt::Key_Escape, form->Handle(), 0, 1, 0},
+        {"Return in another button", Qt::Key_Return, plain->Handle(), 0, 0, 1},
+        {"Enter in another button", Qt::Key_Enter, plain->Handle(), 0, 0, 1},
+        {"Esc in another button", Qt::Key_Escape, plain->Handle(), 0, 1, 0},
+        {"another key", Qt::Key_A, form->Handle(), 0, 0, 0},
     };
     for (const Case& c : cases) {
-        defaults = cancels = 0;
+        defaults = cancels = plains = 0;
         QKeyEvent press(QEvent::KeyPress, c.key, Qt::NoModifier);
         QApplication::sendEvent(c.to, &press);
         EXPECT_EQ(defaults, c.defaults) << c.name;
         EXPECT_EQ(cancels, c.cancels) << c.name;
+        EXPECT_EQ(plains, c.plains) << c.name;
     }
 
     // A disabled default button is not pressed.
