@@ -5,7 +5,12 @@
 #include <QScreen>
 #include <cstdlib>
 
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
 #include "DesktopFixture.h"
+#include "common/DarkPalette.h"
 #include "SetupCtrls/board/RadioPanel.h"
 #include "SetupCtrls/jumper/ThreeJumper.h"
 #include "template/Assets.h"
@@ -60,4 +65,21 @@ TEST_F(Screenshots, HelpWindowBoardAndPopups)
     ASSERT_TRUE(WaitFor([&] { return form->BusPowerJumper->JumperState() == jsLeft; }));
     EXPECT_TRUE(form->ExtPowerRadio->Checked());
     Shot("jumper-vext.png");
+}
+
+TEST_F(Screenshots, ExternalPowerPopupUnderADarkPalette)
+{
+    const QPalette saved = QApplication::palette();
+    const QString savedStyle = QApplication::style()->name();
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setPalette(DarkPalette());
+    DismissHelp();
+    PointerTo(TPoint{1000, 740});
+    TBoardHighlight* ring = form->PowerHighlight;
+    ring->MenuItemClick(nullptr);
+    ASSERT_TRUE(ring->Popup() && ring->Popup()->Visible());
+    WaitOnScreen(ring->Popup());
+    Shot("external-power-popup-dark.png");
+    QApplication::setPalette(saved);
+    QApplication::setStyle(QStyleFactory::create(savedStyle));
 }
