@@ -9,32 +9,24 @@
 #include "template/Assets.h"
 #include "template/MainForm.h"
 #include "toolkit/Application.h"
+#include "toolkit/DisplayChoice.h"
 
 namespace {
 
-// The popups must stand where the board says; Wayland lets no program place
-// its own windows, so under Wayland the program runs through XWayland unless
-// the user chose a platform.
+// The popups must stand where the board says, which only X11 allows a
+// program: on a Wayland session the program runs through XWayland, and on
+// native Wayland only when there is no X server. A desktop that cannot be used
+// is explained here, before Qt would abort over it.
 bool PrepareDisplay()
 {
-    const char* platform = std::getenv("QT_QPA_PLATFORM");
-    if (platform && *platform)
-        return true;
-    const char* display = std::getenv("DISPLAY");
-    const char* wayland = std::getenv("WAYLAND_DISPLAY");
-    if (display && *display) {
-        if (wayland && *wayland)
-            setenv("QT_QPA_PLATFORM", "xcb", 1);
-        return true;
-    }
-    if (wayland && *wayland) {
-        std::fprintf(stderr, "Settings: this Wayland session offers no X11 display (XWayland), which Settings needs "
-                             "to place its popups. Start XWayland, or set QT_QPA_PLATFORM=wayland to run anyway.\n");
+    TDisplayChoice choice = TDisplayChoice::Choose(TDisplayFacts::FromEnvironment());
+    if (!choice.Message.empty())
+        std::fprintf(stderr, "%s: %s\n", SETTINGS_PROGRAM, choice.Message.c_str());
+    if (!choice.Ok)
         return false;
-    }
-    std::fprintf(stderr, "Settings needs a graphical desktop, but no display was found (DISPLAY is not set).\n"
-                         "Start it from a desktop session, or over SSH with X forwarding (ssh -X).\n");
-    return false;
+    if (!choice.Platform.empty())
+        setenv("QT_QPA_PLATFORM", choice.Platform.c_str(), 1);
+    return true;
 }
 
 void PrepareRuntimeDir()
@@ -54,6 +46,7 @@ int main(int argc, char** argv)
     if (!PrepareDisplay())
         return 1;
     PrepareRuntimeDir();
+    TApplication::SetIdentity(SETTINGS_PROGRAM, SETTINGS_VERSION, SETTINGS_APP_ID);
     TApplication::Initialize(argc, argv);
     Application->SetIcon(AppIconPng, AppIconPng_size);
     MainForm = Application->CreateForm<TMainForm>();

@@ -5,6 +5,9 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
 
 #include "toolkit/Accessible.h"
 #include "toolkit/Form.h"
@@ -19,6 +22,34 @@ TApplication* Application = nullptr;
 namespace {
 int gArgc = 0;
 QApplication* gQtApp = nullptr;
+QtMessageHandler gPreviousHandler = nullptr;
+
+// While Qt starts its platform plugin, a fatal message means that no plugin
+// could be loaded or could reach its display; Qt would then abort with advice
+// to reinstall. Say what failed and end with exit code 1 instead; every other
+// message goes on as before.
+void StartupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtFatalMsg) {
+        if (gPreviousHandler)
+            gPreviousHandler(type, context, text);
+        else
+            std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
+        return;
+    }
+    QString name = QCoreApplication::applicationName();
+    QString platform = qEnvironmentVariable("QT_QPA_PLATFORM", "xcb").section(':', 0, 0);
+    QString available;
+    if (int at = text.indexOf("Available platform plugins are:"); at >= 0)
+        available = " " + text.mid(at).trimmed();
+    std::fprintf(stderr,
+                 "%s: the window system cannot be started: Qt's platform plugin \"%s\" could not be loaded, "
+                 "or could not reach its display.%s\n",
+                 qPrintable(name.isEmpty() ? QStringLiteral("program") : name), qPrintable(platform),
+                 qPrintable(available));
+    std::fflush(stderr);
+    _exit(1);
+}
 } // namespace
 
 TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {}
@@ -31,12 +62,21 @@ TApplication::~TApplication()
         Application = nullptr;
 }
 
+void TApplication::SetIdentity(const std::string& name, const std::string& version, const std::string& desktopId)
+{
+    QCoreApplication::setApplicationName(QString::fromStdString(name));
+    QCoreApplication::setApplicationVersion(QString::fromStdString(version));
+    QGuiApplication::setDesktopFileName(QString::fromStdString(desktopId));
+}
+
 void TApplication::Initialize(int& argc, char** argv)
 {
     if (Application)
         return;
     gArgc = argc;
+    gPreviousHandler = qInstallMessageHandler(StartupMessageHandler);
     gQtApp = new TkQtApplication(gArgc, argv);
+    qInstallMessageHandler(gPreviousHandler);
     TkAccessible::Install();
     gQtApp->setQuitOnLastWindowClosed(false);
     Application = new TApplication(nullptr);

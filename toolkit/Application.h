@@ -16,7 +16,13 @@ using TExceptionEvent = std::function<void(TObject* Sender, const std::exception
 class TApplication : public TComponent {
 public:
     TK_CLASS_NAME(TApplication)
+    // The program's name, version and desktop-file id (the launcher's file
+    // name without ".desktop"), as window managers, task bars and the
+    // accessibility tree see them. Call before Initialize.
+    static void SetIdentity(const std::string& name, const std::string& version, const std::string& desktopId);
     // Creates the Qt application and the global Application and Screen objects.
+    // A window system Qt cannot start ends the program with a message on
+    // stderr and exit code 1 (Qt itself would abort).
     static void Initialize(int& argc, char** argv);
     // Destroys the forms while the application can still hear of it.
     ~TApplication() override;

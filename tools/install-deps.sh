@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, testing, benchmarking and taking
-# screenshots need. Does nothing (and needs no network) when all are present.
+# screenshots need, and what the packaging checks and the native Wayland test
+# use. Does nothing (and needs no network) when all are present.
 set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config ccache
-  qt6-base-dev libjpeg62-turbo-dev libxcb1-dev
+  qt6-base-dev qt6-svg-dev libjpeg62-turbo-dev libxcb1-dev
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool x11-utils imagemagick openbox
   libx11-dev python3 time
   dbus at-spi2-core python3-pyatspi
+  qt6-wayland weston
+  desktop-file-utils appstream dpkg-dev file lintian
 )
 
 missing=()

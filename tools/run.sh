@@ -6,4 +6,4 @@ tools/install-deps.sh
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build --target Settings -j"$(nproc)"
-exec build/Settings/Settings "$@"
+exec build/Settings/board-settings "$@"
