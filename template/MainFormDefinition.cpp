@@ -63,6 +63,7 @@ void TMainForm::LoadDefinition()
     SetName("MainForm");
     SetCaption("Setup");
     SetBounds(384, 152, 873, 776);
+    SetAlign(alClient);
     SetWindowState(wsMaximized);
     SetColor(clWhite);
     TFont font;

@@ -192,12 +192,32 @@ void TForm::SetWindowState(TWindowState value)
     FWindowState = value;
     if (!Visible())
         return;
+    AlignToWorkArea();
     if (value == wsMaximized)
         FFrame->showMaximized();
     else if (value == wsMinimized)
         FFrame->showMinimized();
     else
         FFrame->showNormal();
+}
+
+void TForm::FrameStateChanged()
+{
+    const Qt::WindowStates s = FFrame->windowState();
+    const TWindowState now = (s & Qt::WindowMinimized) ? wsMinimized : (s & Qt::WindowMaximized) ? wsMaximized : wsNormal;
+    if (now == FWindowState)
+        return;
+    FWindowState = now;
+    AlignToWorkArea();
+}
+
+void TForm::AlignToWorkArea()
+{
+    if (Align() != alClient || FWindowState != wsNormal)
+        return;
+    const TRect area = Screen->WorkArea();
+    if (!area.IsEmpty())
+        SetBounds(area.Left, area.Top, area.Width(), area.Height());
 }
 
 void TForm::ApplyWindowFlags()
@@ -238,6 +258,7 @@ void TForm::VisibleChanged()
     if (Visible()) {
         if (!FPlaced) {
             PlaceForFirstShow();
+            AlignToWorkArea();
             FocusFirstControl();
             FPlaced = true;
         }

@@ -1,6 +1,8 @@
 #pragma once
 // A top-level window. Left, Top, Width and Height are its outer rectangle,
 // frame and caption bar included; the client area lies below the menu bar.
+// A form aligned alClient fills the desktop's work area whenever it is
+// neither maximised nor minimised.
 #include <functional>
 
 #include "toolkit/WinControl.h"
@@ -79,6 +81,8 @@ public:
 
     // Entry points of the frame widget.
     void FrameGeometryChanged();
+    // The window system maximised, minimised or restored the window.
+    void FrameStateChanged();
     bool FrameKey(int key);
 
 protected:
@@ -88,6 +92,7 @@ protected:
 
 private:
     void LayoutFrame();
+    void AlignToWorkArea();
     void ApplyWindowFlags();
     void PlaceForFirstShow();
     void FocusFirstControl();

@@ -25,10 +25,17 @@ bool TkFormFrame::event(QEvent* event)
         Application->Guard(f, [f] { Application->FormDeactivated(f); });
         break;
     case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::WindowStateChange: {
+    case QEvent::Resize: {
         bool r = QWidget::event(event);
         Application->Guard(f, [f] { f->FrameGeometryChanged(); });
+        return r;
+    }
+    case QEvent::WindowStateChange: {
+        bool r = QWidget::event(event);
+        Application->Guard(f, [f] {
+            f->FrameGeometryChanged();
+            f->FrameStateChanged();
+        });
         return r;
     }
     default:

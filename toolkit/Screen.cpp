@@ -20,6 +20,15 @@ int TScreen::Height() const
     return s ? s->geometry().height() : 0;
 }
 
+TRect TScreen::WorkArea() const
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    if (!s)
+        return TRect{};
+    const QRect a = s->availableGeometry();
+    return Bounds(a.x(), a.y(), a.width(), a.height());
+}
+
 void TScreen::AddForm(TForm* form)
 {
     FForms.push_back(form);

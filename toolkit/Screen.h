@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "toolkit/Component.h"
+#include "toolkit/Types.h"
 
 class TForm;
 
@@ -12,6 +13,8 @@ public:
     explicit TScreen(TComponent* AOwner);
     int Width() const;
     int Height() const;
+    // The primary screen less the desktop's panels and docks.
+    TRect WorkArea() const;
     int FormCount() const { return int(FForms.size()); }
     TForm* Forms(int index) const { return FForms.at(size_t(index)); }
     void AddForm(TForm* form);

@@ -28,6 +28,8 @@ TEST_F(MainWindowTest, DefinitionCreatesComponentsInOrderWithTheirStoredValues)
     EXPECT_EQ(names, expected);
 
     EXPECT_EQ(form->Caption(), "Setup");
+    EXPECT_EQ(form->Align(), alClient);
+    EXPECT_EQ(form->WindowState(), wsMaximized);
     EXPECT_EQ(form->BoardImage1->BoundsRect(), Bounds(142, 2, 600, 718));
     EXPECT_EQ(form->BoardImage1->First(), form->PowerHighlight);
     EXPECT_EQ(form->BoardImage1->Menu(), form->MainMenu1);

@@ -416,3 +416,29 @@ TEST(Form, BorderAndFormStylesChooseTheWindowKind)
     EXPECT_FALSE(form->Handle()->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(form->Handle()->windowFlags() & Qt::WindowType_Mask, Qt::Tool);
 }
+
+TEST(Form, AFormAlignedToTheClientFillsTheWorkAreaWheneverItIsRestored)
+{
+    const TRect area = Screen->WorkArea();
+    ASSERT_FALSE(area.IsEmpty());
+    // Shown restored: the work area, not the stored bounds.
+    FormPtr restored = MakeForm(30, 40, 300, 200);
+    restored->SetAlign(alClient);
+    ASSERT_TRUE(ShowAndWait(restored.get()));
+    EXPECT_EQ(restored->BoundsRect(), area);
+
+    // Shown maximised, then restored: the work area again.
+    FormPtr maximised = MakeForm(30, 40, 300, 200);
+    maximised->SetAlign(alClient);
+    maximised->SetWindowState(wsMaximized);
+    ASSERT_TRUE(ShowAndWait(maximised.get()));
+    maximised->SetBounds(50, 60, 200, 100);
+    maximised->SetWindowState(wsNormal);
+    DrainEvents();
+    EXPECT_EQ(maximised->BoundsRect(), area);
+
+    // Without the alignment a restored form keeps its own bounds.
+    FormPtr plain = MakeForm(30, 40, 300, 200);
+    ASSERT_TRUE(ShowAndWait(plain.get()));
+    EXPECT_EQ(plain->BoundsRect(), Bounds(30, 40, 300, 200));
+}
