@@ -431,8 +431,13 @@ TEST(HighlightGroupOrder, RingOffABoardImageActsAlone)
     EXPECT_TRUE(rings[0]->Popup()->Visible());
     rings[0]->Click();
     EXPECT_TRUE(rings[0]->Pinned());
-    EXPECT_TRUE(rings[0]->Popup()->Active());
     rings[0]->DoneClick(nullptr);
+    EXPECT_FALSE(rings[0]->Lit());
+    // Closed while the pointer rests on the ring, then clicked: with no group
+    // to walk, nothing focuses the popup or shows it again.
+    rings[0]->Click();
+    EXPECT_FALSE(rings[0]->Popup()->Visible());
+    EXPECT_FALSE(rings[0]->Popup()->Active());
     EXPECT_FALSE(rings[0]->Lit());
 }
 
