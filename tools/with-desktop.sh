@@ -28,13 +28,31 @@ fi
 export DISPLAY=":$(head -n1 "$tmp/display")"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
-openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
-ob=$!
-# Wait until openbox has taken over the root window.
-for _ in $(seq 1 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+# On a busy machine the server may not take clients at once: wait until it does.
+for _ in $(seq 1 200); do
+  xprop -root >/dev/null 2>&1 && break
   sleep 0.05
 done
+
+# Start openbox and wait until it has taken over the root window; start it
+# again if it gave up (it does when the server turned it away). Tests that need
+# a window manager must not run without one.
+managed=no
+for attempt in 1 2 3; do
+  openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+  ob=$!
+  for _ in $(seq 1 200); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then managed=yes; break; fi
+    kill -0 "$ob" 2>/dev/null || break
+    sleep 0.05
+  done
+  [ "$managed" = yes ] && break
+  kill "$ob" 2>/dev/null
+  wait "$ob" 2>/dev/null
+done
+if [ "$managed" != yes ]; then
+  echo "with-desktop: openbox did not start" >&2; cat "$tmp/openbox.log" >&2; exit 1
+fi
 
 "$@"
 exit $?

@@ -70,7 +70,7 @@ protected:
         ASSERT_TRUE(WaitFor([&] {
             QWindow* w = f->Handle()->windowHandle();
             return w && w->isExposed() && f->Handle()->frameGeometry() != f->Handle()->geometry();
-        }));
+        })) << f->Caption() << " was never framed by the window manager";
         DrainEvents(100);
     }
 
