@@ -261,6 +261,8 @@ void TForm::VisibleChanged()
             AlignToWorkArea();
             FocusFirstControl();
             FPlaced = true;
+        } else if (!FFrame->isVisible()) {
+            TkX11Frames::AwaitWithdrawal(FFrame);
         }
         if (FWindowState == wsMaximized)
             FFrame->showMaximized();

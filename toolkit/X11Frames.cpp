@@ -19,6 +19,8 @@ namespace {
 // How long the first question about a frame may wait for the window
 // manager's answer; openbox answers within a millisecond.
 constexpr int kAnswerWaitMs = 100;
+// How long showing a window again may wait for its withdrawal to end.
+constexpr int kWithdrawalWaitMs = 500;
 
 xcb_connection_t* Connection()
 {
@@ -185,4 +187,26 @@ void TkX11Frames::WatchFrame(QWidget* topLevel)
     xcb_change_window_attributes(c, frame, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(c);
     gFilter->Frames.insert(frame, QPointer<QWidget>(topLevel));
+}
+
+void TkX11Frames::AwaitWithdrawal(QWidget* topLevel)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !topLevel || !topLevel->testAttribute(Qt::WA_WState_Created))
+        return;
+    static const xcb_atom_t wmState = Atom(c, "WM_STATE");
+    const auto id = xcb_window_t(topLevel->winId());
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        xcb_get_property_reply_t* r =
+            xcb_get_property_reply(c, xcb_get_property(c, 0, id, wmState, XCB_GET_PROPERTY_TYPE_ANY, 0, 1), nullptr);
+        // No WM_STATE, or WithdrawnState (0): the window manager is done with it.
+        const bool withdrawn = !r || xcb_get_property_value_length(r) < 4 ||
+                               *static_cast<const uint32_t*>(xcb_get_property_value(r)) == 0;
+        free(r);
+        if (withdrawn || waited.elapsed() > kWithdrawalWaitMs)
+            return;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }

@@ -1,8 +1,9 @@
 #pragma once
 // What the X11 window manager knows about our windows' frames, asked of it
 // directly: the frame thickness of a normal and of a tool window before the
-// first of its kind is shown, and the pointer leaving a window's frame (which
-// the window itself never hears of). Elsewhere (offscreen, Wayland) every
+// first of its kind is shown, the pointer leaving a window's frame (which
+// the window itself never hears of), and the end of a window's withdrawal
+// before it is shown again. Elsewhere (offscreen, Wayland) every
 // call answers "unknown" or does nothing.
 #include <QMargins>
 #include <optional>
@@ -18,4 +19,9 @@ public:
     static std::optional<QMargins> Extents(bool toolWindow);
     // Reports to the pointer owner when the pointer leaves this window's frame.
     static void WatchFrame(QWidget* topLevel);
+    // Before a hidden window is shown again: waits (briefly) until the window
+    // manager has finished withdrawing it. A window mapped again while the
+    // window manager is still taking its frame away is left on the screen
+    // unmanaged, without frame or stacking.
+    static void AwaitWithdrawal(QWidget* topLevel);
 };
