@@ -187,6 +187,15 @@ class ScreenReaderView(unittest.TestCase):
         press(bus)
         self.assertTrue(wait_for(lambda: text() == 'middle and right'), text())
 
+    def test_4_technical_support_is_a_dialog(self):
+        item = find(find(self.app, 'frame', 'Setup'), 'menu item', 'Technical Support')
+        self.assertIsNotNone(item)
+        item.queryAction().doAction(0)
+        dialog = wait_for(lambda: find(self.app, 'dialog', 'Technical Support', showing=True))
+        self.assertIsNotNone(dialog, 'the technical-support window is a dialog named by its caption')
+        self.assertIsNotNone(find(dialog, 'text', 'Technical Support'), 'its memo is named after it')
+        self.assertIsNotNone(find(dialog, 'push button', 'Close'))
+
 
 if __name__ == '__main__':
     PROGRAM = sys.argv.pop(1)
