@@ -75,7 +75,7 @@ class ScreenReaderView(unittest.TestCase):
         def app():
             for i in range(desktop.childCount):
                 a = desktop.getChildAtIndex(i)
-                if a is not None and a.name == 'Settings':
+                if a is not None and a.get_process_id() == cls.program.pid:
                     return a
             return None
         cls.app = wait_for(app)
