@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <string>
 #include <vector>
 
@@ -133,4 +135,43 @@ TEST_F(Radio, AClickHandlerMayCheckAnotherButton)
     UserClick(group[0]);
     EXPECT_EQ(clicks, (Log{"One", "Three"}));
     EXPECT_EQ(States(), (std::vector<bool>{false, false, true, false}));
+}
+
+TEST_F(Radio, TheGroupIsOneTabStopAndTheArrowsCheckTheNextButtonAsAClickDoes)
+{
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    group[0]->SetChecked(true);
+    clicks.clear();
+    // Only the checked button is reached by Tab.
+    auto tabStops = [this] {
+        std::vector<bool> out;
+        for (TRadioButton* r : group)
+            out.push_back(r->TabStop() && (r->Handle()->focusPolicy() & Qt::TabFocus));
+        return out;
+    };
+    EXPECT_EQ(tabStops(), (std::vector<bool>{true, false, false}));
+
+    group[0]->SetFocus();
+    struct Step {
+        int key;
+        int checked;
+    };
+    // Down and Right go on, Up and Left back, wrapping round inside the group.
+    const Step steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Right, 2}, {Qt::Key_Down, 0}, {Qt::Key_Up, 2}, {Qt::Key_Left, 1}};
+    Log expected;
+    for (const Step& s : steps) {
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QKeyEvent press(QEvent::KeyPress, s.key, Qt::NoModifier);
+        QApplication::sendEvent(focused, &press);
+        expected.push_back(group[size_t(s.checked)]->Name());
+        EXPECT_EQ(clicks, expected);
+        EXPECT_TRUE(group[size_t(s.checked)]->Checked());
+        EXPECT_EQ(QApplication::focusWidget(), group[size_t(s.checked)]->Handle());
+        std::vector<bool> stops(3, false);
+        stops[size_t(s.checked)] = true;
+        EXPECT_EQ(tabStops(), stops);
+    }
+    // The button on the other panel is another group.
+    EXPECT_FALSE(other->Checked());
 }
