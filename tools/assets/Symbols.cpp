@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPolygonF>
 #include <QRectF>
+#include <QSvgGenerator>
 
 #include <cmath>
 
@@ -41,10 +42,7 @@ QImage paintPowerJack() {
 // Drawn on a 256 grid and scaled, with detail thinned out at small sizes.
 // `vga` paints flat colours of the 16-colour palette without smoothing, so
 // the 4-bit icon needs no dithering and keeps clean edges.
-QImage paintIcon(int size, bool vga) {
-    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
+static void drawIcon(QPainter& p, int size, bool vga) {
     p.setRenderHint(QPainter::Antialiasing, !vga);
     auto brush = [vga](const QGradient& g, QRgb flat) { return vga ? QBrush(QColor(flat)) : QBrush(g); };
     p.scale(size / 256.0, size / 256.0);
@@ -113,8 +111,30 @@ QImage paintIcon(int size, bool vga) {
     p.setPen(QPen(vga ? QColor(128, 128, 0) : QColor(110, 60, 0), tiny || vga ? 12 : 6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(brush(gg, qRgb(255, 255, 0)));
     p.drawPath(gear);
+}
+
+QImage paintIcon(int size, bool vga) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    drawIcon(p, size, vga);
     p.end();
     return img;
+}
+
+// The same drawing at its full 256 design, recorded as vector paths and
+// gradients: the icon for any size a desktop asks for.
+bool writeIconSvg(const std::string& path) {
+    QSvgGenerator svg;
+    svg.setFileName(QString::fromStdString(path));
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle("Board Settings");
+    svg.setDescription("A chip on a piece of green board with a gear in front");
+    QPainter p;
+    if (!p.begin(&svg)) return false;
+    drawIcon(p, 256, false);
+    return p.end();
 }
 
 }   // namespace assets

@@ -9,6 +9,7 @@
 //                   and the DC jack (446,610 55x80).  Keep them there.
 //   powerjack.bmp   112 x 48, 24-bit polarity symbol of the DC jack.
 //   icon-N.png      application icon at 16/32/48/64/128/256 pixels.
+//   icon.svg        the same icon as vector drawing, for any other size.
 //   icon.ico        32 x 32, 16-colour icon for old-style launchers.
 //
 // There is no camera original: the "photo" is painted with QPainter at twice
@@ -57,6 +58,7 @@ int main(int argc, char** argv) {
         auto f = out / ("icon-" + std::to_string(s) + ".png");
         say(paintIcon(s).save(QString::fromStdString(f.string()), "PNG"), f);
     }
+    say(writeIconSvg((out / "icon.svg").string()), out / "icon.svg");
     say(writeIco16(paintIcon(32, true), (out / "icon.ico").string()), out / "icon.ico");
     return ok ? 0 : 1;
 }
