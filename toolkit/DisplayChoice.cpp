@@ -19,7 +19,8 @@ TDisplayChoice Refuse(std::string why)
 
 std::string X11Unreachable(const std::string& display)
 {
-    return "the display " + display + " cannot be reached: no X server answers there (DISPLAY=" + display + ")";
+    return "the display " + display +
+           " cannot be reached: no X server answers there, or it refused the connection (DISPLAY=" + display + ")";
 }
 
 std::string WaylandUnreachable(const std::string& display)

@@ -40,8 +40,8 @@ const Case kCases[] = {
     {"Wayland display that does not answer", "", "", "wayland-9", false, false, true, false, "",
      "the Wayland display wayland-9 cannot be reached"},
     {"neither answers", "", ":99", "wayland-9", false, false, true, false, "",
-     "the display :99 cannot be reached: no X server answers there (DISPLAY=:99), and the Wayland display "
-     "wayland-9 cannot be reached"},
+     "the display :99 cannot be reached: no X server answers there, or it refused the connection (DISPLAY=:99), "
+     "and the Wayland display wayland-9 cannot be reached"},
     {"user's xcb", "xcb", ":0", "wayland-0", true, true, true, true, "", ""},
     {"user's xcb, dead display", "xcb", ":99", "wayland-0", false, true, true, false, "",
      "the display :99 cannot be reached"},
