@@ -13,6 +13,7 @@
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/supporter/HelpForm.h"
 #include "SetupCtrls/supporter/SetupSupporter.h"
+#include "WindowManager.h"
 #include "common/Wait.h"
 #include "template/MainForm.h"
 #include "toolkit/Application.h"
@@ -64,12 +65,14 @@ protected:
         DrainEvents();
     }
 
-    // A user moves into a window only once it is there: mapped, framed, exposed.
+    // A user moves into a window only once it is there: mapped, exposed,
+    // and framed by the window manager (asked of it directly: Qt's own idea
+    // of the frame can lag behind).
     void WaitOnScreen(TForm* f)
     {
         ASSERT_TRUE(WaitFor([&] {
             QWindow* w = f->Handle()->windowHandle();
-            return w && w->isExposed() && f->Handle()->frameGeometry() != f->Handle()->geometry();
+            return w && w->isExposed() && !desktop_test::FrameExtents(f->Handle()).isNull();
         })) << f->Caption() << " was never framed by the window manager";
         DrainEvents(100);
     }

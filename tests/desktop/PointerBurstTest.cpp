@@ -204,3 +204,33 @@ TEST_F(DesktopTest, ANewSizeGivenRightAfterShowingAPopupStays)
         EXPECT_EQ(client.top() - frame.top(), 300) << "call " << call;
     }
 }
+
+// Leaving a held popup through its caption bar onto another program's window:
+// the program hears nothing from its own windows then, only the window
+// manager's frame tells that the pointer has gone.
+TEST_F(DesktopTest, AHeldPopupLeftThroughItsCaptionForAnotherProgramCloses)
+{
+    DismissHelp();
+    TBoardHighlight* ring = form->PowerHighlight;
+    PointerTo(CentreOf(ring));
+    ASSERT_TRUE(WaitFor([&] { return ring->Popup() && ring->Popup()->Visible(); }));
+    TPopupForm* popup = ring->Popup();
+    WaitOnScreen(popup);
+    // Another program's window beside the popup, above the board.
+    const TPoint other{popup->Left() + popup->Width() + 60, popup->Top()};
+    const std::string geometry = "+" + std::to_string(other.X) + "+" + std::to_string(other.Y);
+    ASSERT_EQ(std::system(("xmessage -geometry " + geometry + " 'another program' & "
+                           "xdotool search --sync --name xmessage >/dev/null").c_str()),
+              0);
+    ASSERT_TRUE(desktop_test::WindowManagerBarrier());
+    PointerTo(CentreOf(popup));
+    ASSERT_TRUE(WaitFor([&] { return popup->CloseOnLeave(); }));
+    const TPoint client = popup->ClientOrigin();
+    PointerTo(TPoint{popup->Left() + popup->Width() / 2, popup->Top() + (client.Y - popup->Top()) / 2});
+    ASSERT_TRUE(desktop_test::WindowManagerBarrier());
+    EXPECT_TRUE(popup->Visible()) << "the caption bar is still the popup";
+    PointerTo(TPoint{other.X + 30, other.Y + 30});
+    EXPECT_TRUE(WaitFor([&] { return !popup->Visible(); }));
+    EXPECT_FALSE(ring->Lit());
+    std::system("pkill -x xmessage");
+}
