@@ -49,6 +49,7 @@ void TBitmap::Allocate(int width, int height, bool keep)
     }
     image.setDevicePixelRatio(FRatio);
     *FImage = std::move(image);
+    FScaled.reset();
     FWidth = width;
     FHeight = height;
     if (FCanvas->HasSurface())
@@ -56,11 +57,16 @@ void TBitmap::Allocate(int width, int height, bool keep)
     Changed();
 }
 
-uint8_t* TBitmap::ScanLine(int y) { return FImage->scanLine(y); }
+uint8_t* TBitmap::ScanLine(int y)
+{
+    FScaled.reset(); // the pixels may change
+    return FImage->scanLine(y);
+}
 const uint8_t* TBitmap::ScanLine(int y) const { return FImage->constScanLine(y); }
 
 TCanvas* TBitmap::Canvas()
 {
+    FScaled.reset(); // the pixels may change
     if (FCanvas->Surface() != FImage.get() || FCanvas->ClipRect() != Bounds(0, 0, Width(), Height()))
         FCanvas->Attach(FImage.get(), 0, 0, Bounds(0, 0, Width(), Height()));
     return FCanvas.get();
@@ -70,10 +76,23 @@ void TBitmap::Draw(TCanvas& canvas, const TRect& dest)
 {
     if (Empty())
         return;
-    TCanvas& self = *Canvas();
-    // A picture drawn at another size (a scaled board, a dense screen) is
-    // filtered; at its own size it is a block copy.
-    canvas.CopyRect(dest, self, Bounds(0, 0, Width(), Height()), true);
+    const TRect d = canvas.DeviceRect(dest);
+    if (d.Width() == PixelWidth() && d.Height() == PixelHeight()) {
+        canvas.CopyRect(dest, *Canvas(), Bounds(0, 0, Width(), Height()));
+        return;
+    }
+    if (d.IsEmpty())
+        return;
+    // Drawn at another size (a zoomed board, a dense screen): filtered
+    // smoothly once per size and kept, so that later paints are block copies
+    // and a partial repaint shows exactly the pixels of a whole one.
+    const QSize size(d.Width(), d.Height());
+    if (!FScaled || FScaled->size() != size)
+        FScaled = std::make_unique<QImage>(FImage->scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    FScaled->setDevicePixelRatio(canvas.PixelRatio());
+    TCanvas scaled;
+    scaled.Attach(FScaled.get(), 0, 0, Bounds(0, 0, dest.Width(), dest.Height()));
+    canvas.CopyRect(dest, scaled, Bounds(0, 0, dest.Width(), dest.Height()));
 }
 
 std::unique_ptr<TGraphic> TBitmap::Clone() const
@@ -94,6 +113,7 @@ bool TBitmap::LoadFromMemory(const unsigned char* data, size_t size)
         return false;
     *FImage = loaded.convertToFormat(QImage::Format_RGB32);
     FImage->setDevicePixelRatio(1.0);
+    FScaled.reset();
     FRatio = 1.0;
     FWidth = FImage->width();
     FHeight = FImage->height();

@@ -47,6 +47,8 @@ private:
 
     std::unique_ptr<QImage> FImage;
     std::unique_ptr<TCanvas> FCanvas;
+    // The pixels filtered to the size they were last drawn at.
+    std::unique_ptr<QImage> FScaled;
     int FWidth = 0, FHeight = 0;
     double FRatio = 1.0;
 };

@@ -221,7 +221,7 @@ QImage DeviceView(QImage& image)
 }
 } // namespace
 
-void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect, bool smooth)
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect)
 {
     if (!FImage || !source.FImage || dest.IsEmpty() || srcRect.IsEmpty())
         return;
@@ -250,7 +250,6 @@ void TCanvas::CopyRect(const TRect& dest, const TCanvas& source, const TRect& sr
     }
     QImage target = DeviceView(*FImage);
     QPainter p(&target);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
     p.setClipRect(ToQRect(FClip));
     const QImage from = DeviceView(*source.FImage);
     p.drawImage(ToQRect(d), from, ToQRect(s));

@@ -67,9 +67,9 @@ public:
     void SetPixel(int x, int y, TColor color);
 
     // Copies srcRect of source into dest; equal sizes in device pixels make a
-    // plain block copy. Otherwise the source is stretched: to the nearest
-    // pixel, or filtered smoothly (pictures) when smooth is set.
-    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect, bool smooth = false);
+    // plain block copy, others stretch the source to the nearest pixel.
+    void CopyRect(const TRect& dest, const TCanvas& source, const TRect& srcRect);
+    // A graphic drawn at another size than its own is filtered smoothly.
     void StretchDraw(const TRect& dest, TGraphic* graphic);
     void Draw(int x, int y, TGraphic* graphic);
 

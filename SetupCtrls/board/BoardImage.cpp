@@ -217,9 +217,19 @@ void TBoardImage::PlaceOnParent()
 
 void TBoardImage::ParentRealigned()
 {
-    // The window changed size or its header came: decide again at the next paint.
-    if (FitsToWindow() && FDesignPosSaved)
-        Invalidate();
+    // The window changed size or its header came. Where the board still
+    // shows whole at its zoom it moves at its next paint, as ever; otherwise
+    // (part of it may lie where no paint comes) it is placed at once.
+    if (!FitsToWindow() || !FDesignPosSaved)
+        return;
+    const TRect room = Parent()->FreeClientRect();
+    const TRect b = BoundsRect();
+    const bool whole = b.Left >= room.Left && b.Top >= room.Top && b.Right <= room.Right && b.Bottom <= room.Bottom;
+    const TRect natural = BoundsAtZoom(1.0);
+    const TBoardFit fit = FitBoard(natural.Width(), natural.Height(), Parent()->Width(), Parent()->Height(), room);
+    if (!whole || fit.Zoom != Zoom())
+        PlaceOnParent();
+    Invalidate();
 }
 
 void TBoardImage::EnterRingsInMenu()
