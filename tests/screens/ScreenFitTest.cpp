@@ -148,8 +148,9 @@ TEST_F(ScreenFit, TheWholeBoardShowsBelowTheHeaderAndEveryRingOpensItsPopupOnThe
                                                         << popup->Width() << "x" << popup->Height();
         // The frame the window manager gave it, once it has (on a loaded
         // machine it may not have framed it before the deadline).
-        if (exposed)
+        if (exposed) {
             EXPECT_TRUE(QRect(0, 0, Screen->Width(), Screen->Height()).contains(popup->Handle()->frameGeometry())) << r.name;
+        }
         PointerTo(OnBoard());
         ASSERT_TRUE(WaitFor([&] { return !popup->Visible(); })) << r.name;
     }
@@ -306,8 +307,9 @@ TEST_F(ScreenFit, RestoringAndResizingFitTheBoardAgain)
         // A new zoom renders the looks again at the ring's new size. (The
         // window manager may pass through other sizes on the way, so how
         // often is checked without windows, in the board tests.)
-        if (board->Zoom() != zoom)
+        if (board->Zoom() != zoom) {
             EXPECT_GT(ring->RenderCount(), renders) << size.X << "x" << size.Y;
+        }
         EXPECT_EQ(ring->IdleBitmap().Width(), ring->Width());
         EXPECT_EQ(ring->IdleBitmap().Height(), ring->Height());
         // Lighting the ring, its popup opening and closing again, render
@@ -319,8 +321,9 @@ TEST_F(ScreenFit, RestoringAndResizingFitTheBoardAgain)
         ring->Perform(CM_MOUSELEAVE, 0, 0);
         ASSERT_FALSE(ring->Popup()->Visible());
         DrainEvents(60);
-        if (form->BoundsRect() == window)
+        if (form->BoundsRect() == window) {
             EXPECT_EQ(ring->RenderCount(), afterFit);
+        }
     }
     EXPECT_LT(board->Zoom(), 1.0);
     form->SetWindowState(wsMaximized);
