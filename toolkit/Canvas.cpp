@@ -47,6 +47,13 @@ void TCanvas::Attach(QImage* image)
     Attach(image, 0, 0, Bounds(0, 0, int(std::ceil(image->width() / r)), int(std::ceil(image->height() / r))));
 }
 
+uint64_t TCanvas::SurfaceSerial() const
+{
+    // A QImage's cache key carries the serial number of its pixel store in the
+    // high half and a count of writes in the low half.
+    return FImage ? uint64_t(FImage->cacheKey()) >> 32 : 0;
+}
+
 void TCanvas::Detach()
 {
     FImage = nullptr;

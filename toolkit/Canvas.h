@@ -12,6 +12,7 @@
 // enlarged. A logical coordinate v of the canvas lies at device pixel
 // Device(origin) + Device(v), Device(v) = v * ratio rounded, so a control and
 // a bitmap of the same logical size always cover the same number of pixels.
+#include <cstdint>
 #include <string>
 
 #include "toolkit/Font.h"
@@ -54,6 +55,10 @@ public:
     double PixelRatio() const { return FRatio; }
     // The device pixels of the image that a rectangle of the canvas covers.
     TRect DeviceRect(const TRect& r) const;
+    // Names the pixel store behind the image: it changes whenever the image is
+    // made anew (another size, another density), never by drawing into it. A
+    // control that retains what it drew compares it (0 without a surface).
+    uint64_t SurfaceSerial() const;
 
     void Rectangle(int x1, int y1, int x2, int y2);
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }

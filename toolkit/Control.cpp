@@ -266,7 +266,7 @@ void TControl::ParentFontChanged(const TFont& font)
 void TControl::Invalidate()
 {
     if (FParent && FVisible)
-        FParent->InvalidateArea(BoundsRect());
+        FParent->InvalidateControl(this);
 }
 
 void TControl::Update()

@@ -21,6 +21,11 @@ public:
     // Called by the parent's surface painting: clip is in the surface's coordinates.
     void PaintOn(QImage& surface, const TRect& clip);
 
+    // True while a paint sets every pixel of the control's rectangle without
+    // reading what lies beneath: a change of its look then needs nothing
+    // beneath it painted again.
+    virtual bool CoversItself() const { return false; }
+
 protected:
     virtual void Paint() {}
 

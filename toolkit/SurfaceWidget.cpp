@@ -1,5 +1,6 @@
 #include "toolkit/SurfaceWidget.h"
 
+#include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
@@ -17,31 +18,102 @@ TkSurfaceWidget::TkSurfaceWidget(TWinControl* control) : FControl(control)
     setFocusPolicy(Qt::ClickFocus);
 }
 
-void TkSurfaceWidget::paintEvent(QPaintEvent* event)
+void TkSurfaceWidget::MarkDirty(const QRect& r)
+{
+    FDirty += r.intersected(rect());
+}
+
+void TkSurfaceWidget::MarkControlDirty(TControl* child)
+{
+    for (const TGuard<TControl>& g : FDirtyControls)
+        if (g.Get() == child)
+            return;
+    FDirtyControls.emplace_back(child);
+}
+
+void TkSurfaceWidget::changeEvent(QEvent* event)
+{
+    // Colours, fonts and the enabled look are read while composing.
+    switch (event->type()) {
+    case QEvent::PaletteChange:
+    case QEvent::StyleChange:
+    case QEvent::FontChange:
+    case QEvent::EnabledChange:
+        MarkDirty(rect());
+        update();
+        break;
+    default:
+        break;
+    }
+    QWidget::changeEvent(event);
+}
+
+bool TkSurfaceWidget::EnsureBuffer()
 {
     // The buffer holds device pixels: on a dense screen every control paints
     // at the screen's own resolution instead of being enlarged afterwards.
     const qreal ratio = devicePixelRatioF();
     const QSize pixels(int(std::ceil(width() * ratio)), int(std::ceil(height() * ratio)));
-    if (FBuffer.size() != pixels || FBuffer.devicePixelRatio() != ratio) {
-        FBuffer = QImage(pixels, QImage::Format_RGB32);
-        FBuffer.setDevicePixelRatio(ratio);
-        FBuffer.fill(Qt::white);
+    if (FBuffer.size() == pixels && FBuffer.devicePixelRatio() == ratio)
+        return false;
+    FBuffer = QImage(pixels, QImage::Format_RGB32);
+    FBuffer.setDevicePixelRatio(ratio);
+    FBuffer.fill(Qt::white);
+    return true;
+}
+
+void TkSurfaceWidget::paintEvent(QPaintEvent* event)
+{
+    if (EnsureBuffer()) {
+        FDirty = QRegion(rect());
+        FDirtyControls.clear();
     }
-    const QRect r = event->rect();
+    const QRect shown = event->rect();
     const QRect before = geometry();
-    Application->Guard(FControl, [&] { FControl->PaintSurface(FBuffer, FromQRect(r)); }, true);
+
+    // Whatever is stale where Qt asks for pixels is composed again, in one
+    // pass over its bounding rectangle; the rest of the buffer stays.
+    const QRect stale = (FDirty & shown).boundingRect();
+    const std::vector<TGuard<TControl>> looks = std::move(FDirtyControls);
+    FDirtyControls.clear();
+    bool composed = false;
+    if (!stale.isEmpty()) {
+        FDirty -= stale;
+        composed = true;
+        Application->Guard(FControl, [&] { FControl->PaintSurface(FBuffer, FromQRect(stale)); }, true);
+    }
+    for (const TGuard<TControl>& g : looks) {
+        TControl* child = g.Get();
+        if (!child || child->Parent() != FControl || !child->Visible())
+            continue;
+        const QRect area = ToQRect(child->BoundsRect()).intersected(rect());
+        if (stale.contains(area))
+            continue;  // composed above already
+        if (!shown.contains(area)) {
+            // Not asked for now: composed whole when it is.
+            MarkDirty(area);
+            continue;
+        }
+        composed = true;
+        Application->Guard(FControl, [&] { FControl->PaintControlLook(FBuffer, child); }, true);
+    }
+    if (composed)
+        ++FCompositions;
+    else
+        ++FPlainShows;
+
     if (geometry() != before) {
         // The control moved itself while painting (the board image centres
-        // itself then): this paint lands where it was, so paint it anew where it is.
+        // itself then): the buffer is right, but this paint showed it where
+        // the control was; show it again where it is (nothing is composed).
         QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
     }
     QPainter p(this);
-    if (ratio == 1.0) {
-        p.drawImage(r, FBuffer, r);
+    if (FBuffer.devicePixelRatio() == 1.0) {
+        p.drawImage(shown, FBuffer, shown);
     } else {
         // Whole device pixels, unfiltered: the buffer's grid is the screen's.
-        p.setClipRect(r);
+        p.setClipRect(shown);
         p.drawImage(QPointF(0, 0), FBuffer);
     }
     if (!FPainted) {

@@ -10,6 +10,7 @@
 #include "toolkit/KeyboardAdapter.h"
 #include "toolkit/Pointer.h"
 #include "toolkit/QtBridge.h"
+#include "toolkit/SurfaceWidget.h"
 #include "toolkit/WidgetAdapter.h"
 
 TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FSurfaceCanvas(std::make_unique<TCanvas>()) {}
@@ -143,10 +144,18 @@ void TWinControl::SetEnabled(bool value)
         FWidget->setEnabled(value);
 }
 
+TkSurfaceWidget* TWinControl::Surface() const
+{
+    return dynamic_cast<TkSurfaceWidget*>(ClientHost());
+}
+
 void TWinControl::Invalidate()
 {
-    if (ClientHost())
-        ClientHost()->update();
+    if (!ClientHost())
+        return;
+    if (TkSurfaceWidget* surface = Surface())
+        surface->MarkDirty(surface->rect());
+    ClientHost()->update();
 }
 
 void TWinControl::Update()
@@ -157,8 +166,25 @@ void TWinControl::Update()
 
 void TWinControl::InvalidateArea(const TRect& r)
 {
-    if (ClientHost() && !r.IsEmpty())
-        ClientHost()->update(ToQRect(r));
+    if (!ClientHost() || r.IsEmpty())
+        return;
+    if (TkSurfaceWidget* surface = Surface())
+        surface->MarkDirty(ToQRect(r));
+    ClientHost()->update(ToQRect(r));
+}
+
+void TWinControl::InvalidateControl(TControl* child)
+{
+    TkSurfaceWidget* surface = Surface();
+    if (!surface || child->IsWindowed() || !static_cast<TGraphicControl*>(child)->CoversItself()) {
+        InvalidateArea(child->BoundsRect());
+        return;
+    }
+    const TRect r = child->BoundsRect();
+    if (r.IsEmpty())
+        return;
+    surface->MarkControlDirty(child);
+    surface->update(ToQRect(r));
 }
 
 void TWinControl::UpdateArea(const TRect& r)
@@ -306,6 +332,31 @@ void TWinControl::PaintSurface(QImage& surface, const TRect& clip)
         static_cast<TGraphicControl*>(c)->PaintOn(surface, r);
     }
     PaintFocusMark(canvas, clip);
+}
+
+void TWinControl::PaintControlLook(QImage& surface, TControl* child)
+{
+    // The child and every later sibling over it: they lie above it.
+    const TRect area = child->BoundsRect();
+    bool reached = false;
+    for (size_t i = 0; i < FControls.size(); ++i) {
+        TControl* c = FControls[i];
+        reached = reached || c == child;
+        if (!reached || c->IsWindowed() || !c->Visible())
+            continue;
+        TRect r = IntersectRect(IntersectRect(c->BoundsRect(), area), Rect(0, 0, ClientWidth(), ClientHeight()));
+        if (r.IsEmpty())
+            continue;
+        static_cast<TGraphicControl*>(c)->PaintOn(surface, r);
+    }
+    // The focus mark lies over every child.
+    TCanvas& canvas = *FSurfaceCanvas;
+    struct Detach {
+        TCanvas& c;
+        ~Detach() { c.Detach(); }
+    } detach{canvas};
+    canvas.Attach(&surface, 0, 0, area);
+    PaintFocusMark(canvas, area);
 }
 
 void TWinControl::PointerMovedTo(TPoint p)

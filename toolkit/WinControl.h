@@ -12,6 +12,7 @@
 class QWidget;
 class QImage;
 class TCanvas;
+class TkSurfaceWidget;
 
 class TWinControl : public TControl {
 public:
@@ -38,8 +39,12 @@ public:
     void SetEnabled(bool value) override;
     void Invalidate() override;
     void Update() override;
+    // The content in r changed: composed again at the next paint.
     void InvalidateArea(const TRect& r);
     void UpdateArea(const TRect& r);
+    // Only the look of this windowless child changed. When the child covers
+    // itself, nothing beneath it is composed again.
+    void InvalidateControl(TControl* child);
 
     virtual void SetFocus();
     bool Focused() const;
@@ -68,6 +73,8 @@ public:
 
     // Entry points of the widget adapters.
     void PaintSurface(QImage& surface, const TRect& clip);
+    // Paints one windowless child again, and the later siblings over it.
+    void PaintControlLook(QImage& surface, TControl* child);
     void PointerMovedTo(TPoint p);
     void PointerButton(bool press, TMouseButton button, TPoint p, bool doubleClick);
     void ClientSizeChanged();
@@ -102,6 +109,8 @@ private:
     void ApplyFocusPolicy();
     void PaintFocusMark(TCanvas& canvas, const TRect& clip);
     void InvalidateFocusMark();
+    // The retained surface this control composes into, if it has one.
+    TkSurfaceWidget* Surface() const;
 
     std::vector<TControl*> FControls;
     QWidget* FWidget = nullptr;

@@ -140,6 +140,12 @@ bool TBoardHighlight::LooksStale() const
     return BoundsRect() != FLooksBounds || Canvas()->PixelRatio() != FLooksRatio;
 }
 
+bool TBoardHighlight::CoversItself() const
+{
+    return !IsDesigning() && FPrepared && !FWholePaintRequested && BoundsRect() == FLooksBounds
+        && FIdleBitmap->Width() == Width() && FIdleBitmap->Height() == Height();
+}
+
 void TBoardHighlight::Paint()
 {
     if (IsDesigning() || !FPrepared || LooksStale()) {

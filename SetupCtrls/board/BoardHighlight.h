@@ -116,6 +116,9 @@ public:
 
 protected:
     void Paint() override;
+    // Once its looks are rendered for its place, a paint is one whole copy of
+    // a look and reads nothing beneath.
+    bool CoversItself() const override;
 
 private:
     // Group membership and walks (see BoardHighlightGroup.cpp).

@@ -8,6 +8,7 @@
 #include "SetupCtrls/board/BoardLayout.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Form.h"
+#include "toolkit/GraphicControl.h"
 #include "toolkit/Picture.h"
 
 TBoardImage::TBoardImage(TComponent* AOwner) : TCustomPanel(AOwner), FPicture(std::make_unique<TPicture>())
@@ -83,6 +84,7 @@ void TBoardImage::SetAutoSize(bool value)
 
 void TBoardImage::PictureChanged(TObject*)
 {
+    FPictureKept = false;
     const int pw = FPicture->Width(), ph = FPicture->Height();
     if (pw > 0 && ph > 0) {
         FAspect = double(ph) / double(pw);
@@ -186,7 +188,58 @@ void TBoardImage::Paint()
         bool value;
         ~Restore() { flag = value; }
     } restore{FDrawing, wasDrawing};
-    canvas.StretchDraw(DestRect(), FPicture->Graphic());
+    const TRect dest = DestRect();
+    if (!IsDesigning() && PictureStillOnSurface(canvas, dest))
+        return;
+    canvas.StretchDraw(dest, FPicture->Graphic());
+    RememberPictureOnSurface(canvas, dest);
+}
+
+namespace {
+// The windowless children as they lie now, in child order.
+std::vector<std::pair<const TControl*, TRect>> ChildrenOnSurface(const TWinControl& board)
+{
+    std::vector<std::pair<const TControl*, TRect>> children;
+    for (int i = 0; i < board.ControlCount(); ++i) {
+        const TControl* c = board.Controls(i);
+        if (!c->IsWindowed() && c->Visible())
+            children.emplace_back(c, c->BoundsRect());
+    }
+    return children;
+}
+} // namespace
+
+bool TBoardImage::PictureStillOnSurface(const TCanvas& canvas, const TRect& dest) const
+{
+    // Without the opaque mark the surface is erased before every paint.
+    if (!(ControlStyle() & csOpaque))
+        return false;
+    if (!FPictureKept || FKeptPicture.Serial != canvas.SurfaceSerial() || !(FKeptPicture.Dest == dest)
+        || FKeptPicture.Graphic != FPicture->Graphic() || FKeptPicture.Ratio != canvas.PixelRatio())
+        return false;
+    // Children that moved, came or went left their old place uncovered; a
+    // child that reads what lies beneath it needs the picture there fresh.
+    if (ChildrenOnSurface(*this) != FKeptPicture.Children)
+        return false;
+    for (const auto& [child, bounds] : FKeptPicture.Children)
+        if (!static_cast<const TGraphicControl*>(child)->CoversItself())
+            return false;
+    return true;
+}
+
+void TBoardImage::RememberPictureOnSurface(const TCanvas& canvas, const TRect& dest)
+{
+    // Only a drawing of all of the picture that shows can be kept.
+    const TRect shows = IntersectRect(dest, Rect(0, 0, ClientWidth(), ClientHeight()));
+    const TRect clip = canvas.ClipRect();
+    const bool whole = clip.Left <= shows.Left && clip.Top <= shows.Top && clip.Right >= shows.Right
+        && clip.Bottom >= shows.Bottom;
+    if (!whole || !FPicture->Graphic())
+        return;
+    ++FPictureDrawCount;
+    FKeptPicture = TPictureOnSurface{canvas.SurfaceSerial(), dest, FPicture->Graphic(), canvas.PixelRatio(),
+                                     ChildrenOnSurface(*this)};
+    FPictureKept = true;
 }
 
 bool TBoardImage::FitsToWindow() const

@@ -4,13 +4,18 @@
 // it, zoomed down with its rings so that it shows whole), remembers where the
 // window definition placed it (popups are placed from there), names the menu
 // its rings add their entries to and the ring the guided tour starts with.
+#include <cstdint>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "toolkit/CustomPanel.h"
 
 class TPicture;
 class TMainMenu;
 class TBoardHighlight;
+class TCanvas;
+class TGraphic;
 
 // Starts the guided tour: enter, click and leave on the board's first ring.
 constexpr unsigned WM_SETUP_START = WM_USER + 162;
@@ -46,6 +51,9 @@ public:
     int DesignTop() const { return FDesignTop; }
     double Aspect() const { return FAspect; }
     bool Drawing() const { return FDrawing; }
+    // How often the whole picture was copied onto the board's surface: once
+    // per place, size and density, not once per repaint.
+    int PictureDrawCount() const { return FPictureDrawCount; }
 
     // Where the picture is drawn.
     TRect DestRect() const;
@@ -68,6 +76,22 @@ private:
     bool FitsToWindow() const;
     void PlaceOnParent();
     void EnterRingsInMenu();
+    // The surface still holds the picture as the last whole drawing left it,
+    // save beneath children that repaint themselves whole without reading it.
+    bool PictureStillOnSurface(const TCanvas& canvas, const TRect& dest) const;
+    void RememberPictureOnSurface(const TCanvas& canvas, const TRect& dest);
+
+    // What the last whole drawing of the picture was made for.
+    struct TPictureOnSurface {
+        uint64_t Serial = 0;
+        TRect Dest;
+        const TGraphic* Graphic = nullptr;
+        double Ratio = 0.0;
+        std::vector<std::pair<const TControl*, TRect>> Children;
+    };
+    TPictureOnSurface FKeptPicture;
+    bool FPictureKept = false;
+    int FPictureDrawCount = 0;
 
     std::unique_ptr<TPicture> FPicture;
     bool FStretch = false;

@@ -1,3 +1,4 @@
+#include <QImage>
 #include <QMenuBar>
 #include <QWidget>
 #include <cstdlib>
@@ -8,9 +9,12 @@
 #include "SetupCtrls/board/BoardHighlight.h"
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/board/RadioPanel.h"
+#include "SetupCtrls/supporter/HelpForm.h"
+#include "SetupCtrls/supporter/SetupSupporter.h"
 #include "template/Assets.h"
 #include "SetupCtrls/supporter/SetupSupporter.h"
 #include "toolkit/Label.h"
+#include "toolkit/Bitmap.h"
 #include "toolkit/JpegImage.h"
 #include "toolkit/MainMenu.h"
 #include "toolkit/MenuItem.h"
@@ -93,6 +97,41 @@ TEST_F(MainWindowTest, PhotographIsDecodedOnceHoweverOftenTheBoardRepaints)
     form->PowerHighlight->Perform(CM_MOUSEENTER, 0, 0);
     DrainEvents();
     EXPECT_EQ(jpeg->DecodeCount(), 1);
+}
+
+TEST_F(MainWindowTest, TheBoardIsPaintedWholeOnceAtStartUpAndNotAgainByRepaintsThatChangeNothingBeneath)
+{
+    ShowAndPaint();
+    // Start-up is over once the help window has come up by itself.
+    ASSERT_TRUE(WaitFor([&] { return form->SetSup->HelpForm() && form->SetSup->HelpForm()->Visible(); }));
+    DrainEvents();
+    TBoardImage* board = form->BoardImage1;
+    auto* surface = static_cast<TkSurfaceWidget*>(board->Handle());
+    EXPECT_EQ(board->PictureDrawCount(), 1);
+
+    // Repaints, an exposure, rings changing their looks, a popup over the board.
+    board->Repaint();
+    surface->repaint();
+    form->USBHighlight->Perform(CM_MOUSEENTER, 0, 0);
+    DrainEvents();
+    ASSERT_TRUE(form->USBHighlight->Lit());
+    form->USBHighlight->Popup()->Close();
+    DrainEvents();
+    for (TBoardHighlight* ring : {form->PowerHighlight, form->LedHighlight, form->USBHighlight, form->DCINHighlight})
+        ring->Repaint();
+    EXPECT_EQ(board->PictureDrawCount(), 1);
+
+    // What shows is still the photograph with the rings on it.
+    const QImage shown = surface->grab().toImage();
+    auto* jpeg = static_cast<TJPEGImage*>(board->Picture()->Graphic());
+    // Unzoomed on this screen: outside every ring the pixels are the photograph's own.
+    ASSERT_EQ(board->DestRect(), Rect(0, 0, jpeg->Width(), jpeg->Height()));
+    for (QPoint p : {QPoint(300, 100), QPoint(5, 5), QPoint(590, 700)})
+        EXPECT_EQ(shown.pixel(p), jpeg->Bitmap()->Image().pixel(p)) << p.x() << "," << p.y();
+    const TRect usb = form->USBHighlight->BoundsRect();
+    const QImage idle = form->USBHighlight->IdleBitmap().Image();
+    EXPECT_EQ(shown.pixel(usb.Left + usb.Width() / 2, usb.Top + 2),
+              idle.pixel(idle.width() / 2, 2 * idle.height() / usb.Height()));
 }
 
 TEST_F(MainWindowTest, MenuBarAfterFirstPaintListsTheRingsBetweenFileAndHelp)

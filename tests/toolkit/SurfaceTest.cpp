@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QWidget>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -9,6 +12,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/CustomPanel.h"
 #include "toolkit/GraphicControl.h"
+#include "toolkit/SurfaceWidget.h"
 
 using namespace tk_test;
 
@@ -48,6 +52,9 @@ class Layer : public TGraphicControl {
 public:
     Layer(TComponent* owner, std::string name, Log& log) : TGraphicControl(owner), FTag(std::move(name)), FLog(log) {}
     TColor Fill = clNone;
+    // Claims to set every pixel of itself without reading beneath (with a fill).
+    bool Covers = false;
+    bool CoversItself() const override { return Covers; }
     std::vector<TPoint> Probes;
     std::vector<TColor> Seen;
     // A block copy of the whole control's canvas, taken before it paints.
@@ -187,4 +194,66 @@ TEST_F(Surface, AnOpaqueControlIsNotErasedBeforeItPaints)
         p->Repaint();
         EXPECT_EQ(probe->Seen, std::vector<TColor>{c.expected}) << (c.opaque ? "opaque" : "erased");
     }
+}
+
+TEST_F(Surface, WhatWasComposedIsKeptAndShownAgainWithoutPainting)
+{
+    Layer* a = AddLayer("a", Bounds(5, 5, 30, 30), clGreen);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    ASSERT_TRUE(WaitFor([&] { return a->Paints > 0; }));
+    DrainEvents(30);
+    auto* surface = static_cast<TkSurfaceWidget*>(panel->Handle());
+    const int panelBefore = panel->Paints, aBefore = a->Paints, shows = surface->PlainShows();
+
+    // The window system asks for pixels again (an exposure): nothing changed beneath.
+    surface->repaint();
+    const QImage shown = surface->grab().toImage();
+    EXPECT_EQ(panel->Paints, panelBefore);
+    EXPECT_EQ(a->Paints, aBefore);
+    EXPECT_EQ(surface->PlainShows(), shows + 2);
+    EXPECT_EQ(shown.pixel(15, 15), qRgb(0, 128, 0));  // the child
+    EXPECT_EQ(shown.pixel(100, 100), qRgb(0, 0, 255));  // the ground
+
+    // A change of content composes again.
+    panel->Repaint();
+    EXPECT_EQ(panel->Paints, panelBefore + 1);
+    EXPECT_EQ(a->Paints, aBefore + 1);
+}
+
+TEST_F(Surface, AChildThatCoversItselfRepaintsAloneWithTheSiblingsAboveIt)
+{
+    Layer* cover = AddLayer("cover", Bounds(5, 5, 30, 30), clGreen);
+    Layer* above = AddLayer("above", Bounds(25, 25, 30, 30), clNone);
+    Layer* far = AddLayer("far", Bounds(150, 100, 30, 30), clYellow);
+    ASSERT_TRUE(ShowAndWait(form.get()));
+    ASSERT_TRUE(WaitFor([&] { return cover->Paints > 0 && above->Paints > 0 && far->Paints > 0; }));
+    DrainEvents(30);
+    auto* surface = static_cast<TkSurfaceWidget*>(panel->Handle());
+
+    struct Case {
+        bool covers;
+        int panelPaints;  // the panel beneath paints again only when the child does not cover itself
+    };
+    for (const Case& c : {Case{true, 0}, Case{false, 1}}) {
+        SCOPED_TRACE(c.covers ? "covers itself" : "reads beneath");
+        cover->Covers = c.covers;
+        const int panelBefore = panel->Paints, coverBefore = cover->Paints, aboveBefore = above->Paints,
+                  farBefore = far->Paints;
+        cover->Fill = c.covers ? clSilver : clGreen;
+        cover->Repaint();
+        EXPECT_EQ(panel->Paints, panelBefore + c.panelPaints);
+        EXPECT_EQ(cover->Paints, coverBefore + 1);
+        EXPECT_EQ(above->Paints, aboveBefore + 1);
+        EXPECT_EQ(far->Paints, farBefore);
+        const QImage shown = surface->grab().toImage();
+        EXPECT_EQ(shown.pixel(10, 10), c.covers ? qRgb(192, 192, 192) : qRgb(0, 128, 0));
+    }
+
+    // Hidden, it leaves its place to what lies beneath, covering or not.
+    cover->Covers = true;
+    const int panelBefore = panel->Paints;
+    cover->SetVisible(false);
+    surface->repaint();
+    EXPECT_EQ(panel->Paints, panelBefore + 1);
+    EXPECT_EQ(surface->grab().toImage().pixel(12, 12), qRgb(255, 0, 0));
 }
