@@ -14,10 +14,11 @@ namespace {
 // An X display number that no server holds now.
 QString FreeDisplay()
 {
-    for (int n = 917;; ++n)
-        if (!QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(n)) &&
-            !QFileInfo::exists(QString("/tmp/.X%1-lock").arg(n)))
-            return QString(":%1").arg(n);
+    int n = 917;
+    while (n < 10000 && (QFileInfo::exists(QString("/tmp/.X11-unix/X%1").arg(n)) ||
+                         QFileInfo::exists(QString("/tmp/.X%1-lock").arg(n))))
+        ++n;
+    return QString(":%1").arg(n);
 }
 
 struct Case {
