@@ -86,6 +86,14 @@ static QMargins CurrentMargins(const QWidget* frame, TBorderStyle style)
     const int kind = IsToolStyle(style) ? 1 : 0;
     QMargins& cache = gMargins[kind];
     if (frame->isVisible()) {
+        // What the window manager says of this very window comes first: Qt's
+        // own frame geometry is worked out from the window tree and can be
+        // caught halfway through the framing.
+        if (std::optional<QMargins> announced = TkX11Frames::FrameOf(frame)) {
+            cache = *announced;
+            gMarginsKnown[kind] = true;
+            return cache;
+        }
         QRect f = frame->frameGeometry(), g = frame->geometry();
         QMargins m(g.left() - f.left(), g.top() - f.top(), f.right() - g.right(), f.bottom() - g.bottom());
         if (!m.isNull()) {

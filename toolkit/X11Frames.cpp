@@ -210,3 +210,14 @@ void TkX11Frames::AwaitWithdrawal(QWidget* topLevel)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
 }
+
+std::optional<QMargins> TkX11Frames::FrameOf(const QWidget* topLevel)
+{
+    xcb_connection_t* c = Connection();
+    if (!c || !topLevel || !topLevel->testAttribute(Qt::WA_WState_Created))
+        return std::nullopt;
+    QMargins m;
+    if (!ReadExtents(c, xcb_window_t(topLevel->winId()), m))
+        return std::nullopt;
+    return m;
+}

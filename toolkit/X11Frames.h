@@ -17,6 +17,9 @@ public:
     // The frame the window manager announced for a tool or a normal window;
     // zero when no window manager runs; nothing when there is no answer.
     static std::optional<QMargins> Extents(bool toolWindow);
+    // The frame the window manager has put around this shown window, as it
+    // announces it; nothing when it has not (yet) or elsewhere than X11.
+    static std::optional<QMargins> FrameOf(const QWidget* topLevel);
     // Reports to the pointer owner when the pointer leaves this window's frame.
     static void WatchFrame(QWidget* topLevel);
     // Before a hidden window is shown again: waits (briefly) until the window
