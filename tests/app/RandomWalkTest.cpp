@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "MainWindowFixture.h"
+#include "common/RingEntry.h"
 #include "SetupCtrls/board/BoardHighlight.h"
 #include "SetupCtrls/board/PopupForm.h"
 #include "SetupCtrls/board/RadioPanel.h"
@@ -202,15 +203,7 @@ protected:
     {
         return {form->PowerHighlight, form->LedHighlight, form->USBHighlight, form->DCINHighlight};
     }
-    TMenuItem* EntryOf(TBoardHighlight* ring) const
-    {
-        TMenuItem* bar = form->MainMenu1->Items();
-        for (int i = 0; i < bar->Count(); ++i)
-            for (int j = 0; j < bar->Items(i)->Count(); ++j)
-                if (bar->Items(i)->Items(j)->Caption() == ring->Title())
-                    return bar->Items(i)->Items(j);
-        return nullptr;
-    }
+    TMenuItem* EntryOf(TBoardHighlight* ring) const { return RingEntry(form->MainMenu1, ring); }
 
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(FRandom); }
     TPoint Within(const TControl* c)

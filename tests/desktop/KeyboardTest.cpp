@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DesktopFixture.h"
+#include "common/RingEntry.h"
 #include "SetupCtrls/jumper/ThreeJumper.h"
 #include "toolkit/Application.h"
 #include "toolkit/MainMenu.h"
@@ -45,15 +46,7 @@ protected:
     {
         return WaitFor([&] { return board->FocusedChild() == ring && ring->KeyboardFocused(); });
     }
-    TMenuItem* EntryOf(TBoardHighlight* ring)
-    {
-        TMenuItem* bar = form->MainMenu1->Items();
-        for (int i = 0; i < bar->Count(); ++i)
-            for (int j = 0; j < bar->Items(i)->Count(); ++j)
-                if (bar->Items(i)->Items(j)->Caption() == ring->Title())
-                    return bar->Items(i)->Items(j);
-        return nullptr;
-    }
+    TMenuItem* EntryOf(TBoardHighlight* ring) const { return RingEntry(form->MainMenu1, ring); }
     // Where the cap sits, as the screen shows the jumper: each end of the
     // body is covered by the cap only while it sits on that end's pins.
     bool CapSeenOn(bool left)
