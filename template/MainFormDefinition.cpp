@@ -71,6 +71,7 @@ void TMainForm::LoadDefinition()
     font.SetHeight(-11);
     font.SetColor(clWindowText);
     SetFont(font);
+    SetPixelsPerInch(96);
 
     BoardImage1 = Make<TBoardImage>(this, "BoardImage1", this, 142, 2, 600, 718);
     BoardImage1->SetAutoSize(false);

@@ -379,6 +379,14 @@ void TForm::FitToControls()
         c->SetAnchors(a);
 }
 
+void TForm::Loaded()
+{
+    TWinControl::Loaded();
+    const int desktop = Screen->PixelsPerInch();
+    if (FPixelsPerInch > 0 && desktop != FPixelsPerInch)
+        SetZoom(double(desktop) / FPixelsPerInch);
+}
+
 void TForm::DoCreate()
 {
     if (OnCreate)

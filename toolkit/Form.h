@@ -48,6 +48,12 @@ public:
     int MinHeight() const { return FMinHeight; }
     void SetConstraints(int minWidth, int minHeight);
 
+    // The dots per inch a definition was laid out for (0: none). A form whose
+    // definition was made for another density than the desktop's is zoomed
+    // to it once loaded, with everything on it.
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    void SetPixelsPerInch(int value) { FPixelsPerInch = value; }
+
     TMainMenu* Menu() const { return FMenu.Get(); }
     void SetMenu(TMainMenu* menu);
 
@@ -86,6 +92,7 @@ public:
     bool FrameKey(int key);
 
 protected:
+    void Loaded() override;
     void BoundsChanged(const TRect& oldBounds) override;
     void VisibleChanged() override;
     void CaptionChanged() override;
@@ -112,6 +119,7 @@ private:
     TWindowState FWindowState = wsNormal;
     bool FAutoScroll = true;
     int FMinWidth = 0, FMinHeight = 0;
+    int FPixelsPerInch = 0;
     bool FPlaced = false;
     bool FSyncing = false;
     bool FApplying = false;

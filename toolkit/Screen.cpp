@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 
 TScreen* Screen = nullptr;
 
@@ -27,6 +28,13 @@ TRect TScreen::WorkArea() const
         return TRect{};
     const QRect a = s->availableGeometry();
     return Bounds(a.x(), a.y(), a.width(), a.height());
+}
+
+int TScreen::PixelsPerInch() const
+{
+    QScreen* s = QGuiApplication::primaryScreen();
+    const int dpi = s ? int(std::lround(s->logicalDotsPerInch())) : 96;
+    return dpi > 0 ? dpi : 96;
 }
 
 void TScreen::AddForm(TForm* form)

@@ -13,6 +13,9 @@ public:
     explicit TScreen(TComponent* AOwner);
     int Width() const;
     int Height() const;
+    // The desktop's logical dots per inch for text (96 unless the user chose
+    // larger fonts in a way that Qt does not turn into a device pixel ratio).
+    int PixelsPerInch() const;
     // The primary screen less the desktop's panels and docks.
     TRect WorkArea() const;
     int FormCount() const { return int(FForms.size()); }

@@ -5,6 +5,7 @@
 // again whenever the window changes size.
 #include <QImage>
 #include <QMenu>
+#include <QFontMetrics>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QProcess>
@@ -20,6 +21,9 @@
 #include "toolkit/JpegImage.h"
 #include "toolkit/Label.h"
 #include "toolkit/Picture.h"
+#include "toolkit/RadioButton.h"
+#include "SetupCtrls/jumper/ThreeJumper.h"
+#include "SetupCtrls/board/RadioPanel.h"
 
 namespace {
 struct Ring {
@@ -329,4 +333,28 @@ TEST_F(ScreenFit, RestoringAndResizingFitTheBoardAgain)
     form->SetWindowState(wsMaximized);
     ASSERT_TRUE(WaitFor([&] { return form->ClientWidth() >= Screen->Width() - 4; }));
     ASSERT_TRUE(settle());
+}
+
+// A desktop whose logical density is not 96 dpi (large fonts that Qt does not
+// turn into a device pixel ratio): the definition is laid out for 96 dpi and
+// is scaled by the ratio, text included, before the board is fitted.
+TEST_F(ScreenFit, LargeFontsScaleTheDefinitionAsDesignedFor96Dpi)
+{
+    const int dpi = Screen->PixelsPerInch();
+    if (dpi == 96)
+        GTEST_SKIP() << "the desktop's logical density is 96 dpi";
+    const double k = dpi / 96.0;
+    EXPECT_DOUBLE_EQ(form->Zoom(), k);
+    auto scaled = [k](int v) { return int(std::lround(v * k)); };
+    EXPECT_EQ(form->PowerPanel->Width(), scaled(296));
+    EXPECT_EQ(form->PowerPanel->Height(), scaled(121));
+    EXPECT_EQ(form->BusPowerJumper->Width(), scaled(43));
+    EXPECT_EQ(form->ExtPowerRadio->Width(), scaled(121));
+    EXPECT_EQ(board->BoundsAtZoom(1.0).Width(), scaled(600));
+    // The captions fit their controls at the larger text.
+    QFontMetrics metrics(form->ExtPowerRadio->Handle()->font());
+    EXPECT_GT(metrics.height(), 13);
+    EXPECT_LE(metrics.horizontalAdvance("External Powered") + 20, form->ExtPowerRadio->Width());
+    // The header line's text too (18 points: 24 pixels at 96 dpi).
+    EXPECT_GE(form->SetSup->HeaderLabel()->Height(), scaled(24));
 }
