@@ -14,7 +14,7 @@ import pyatspi
 from gi.repository import GLib
 
 PROGRAM = None
-DEADLINE = 10.0
+DEADLINE = 20.0
 
 
 def pump():
