@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -357,4 +358,31 @@ TEST_F(ScreenFit, LargeFontsScaleTheDefinitionAsDesignedFor96Dpi)
     EXPECT_LE(metrics.horizontalAdvance("External Powered") + 20, form->ExtPowerRadio->Width());
     // The header line's text too (18 points: 24 pixels at 96 dpi).
     EXPECT_GE(form->SetSup->HeaderLabel()->Height(), scaled(24));
+}
+
+// The pictures in docs/ taken on this screen: runs only when
+// SETTINGS_SCREENSHOT_DIR names a folder (tools/screenshots.sh).
+TEST_F(ScreenFit, Screenshots)
+{
+    const char* dir = std::getenv("SETTINGS_SCREENSHOT_DIR");
+    if (!dir || !*dir)
+        GTEST_SKIP() << "SETTINGS_SCREENSHOT_DIR is not set";
+    const QString folder = QString::fromLocal8Bit(dir);
+    DismissHelp();
+    THelpForm* help = form->SetSup->HelpForm();
+    ASSERT_TRUE(WaitFor([&] { return !help->Handle()->windowHandle()->isExposed(); }));
+    PointerTo(TPoint{Screen->Width() - 1, Screen->Height() - 1});
+    board->Repaint();
+    DrainEvents(400);
+    const QImage screen = GrabScreen();
+    const QString size = QString("%1x%2").arg(Screen->Width()).arg(Screen->Height());
+    if (Ratio() == 1.0) {
+        ASSERT_TRUE(screen.save(folder + "/main-window-" + size + ".png", "PNG"));
+    }
+    // The power ring with some board around it, in the screen's own pixels.
+    TBoardHighlight* ring = form->PowerHighlight;
+    const int r = int(Ratio());
+    const TRect d = DeviceRectOnScreen(ring, ring->Width(), ring->Height());
+    const QRect around(d.Left - 16 * r, d.Top - 16 * r, d.Width() + 32 * r, d.Height() + 32 * r);
+    ASSERT_TRUE(screen.copy(around).save(folder + QString("/ring-%1x.png").arg(r), "PNG"));
 }
