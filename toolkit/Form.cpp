@@ -38,7 +38,8 @@ TForm::TForm(TComponent* AOwner) : TWinControl(AOwner)
 {
     FFrame = new TkFormFrame(this);
     FFrame->setAttribute(Qt::WA_QuitOnClose, false);
-    FClient = new TkSurfaceWidget(this);
+    // The client area composes straight into the window's backing store.
+    FClient = new TkSurfaceWidget(this, false);
     FClient->setParent(FFrame);
     SetWidget(FFrame, FClient, true);
     TControl::SetVisible(false);

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 
@@ -9,7 +10,7 @@
 #include "toolkit/QtBridge.h"
 #include "toolkit/WinControl.h"
 
-TkSurfaceWidget::TkSurfaceWidget(TWinControl* control) : FControl(control)
+TkSurfaceWidget::TkSurfaceWidget(TWinControl* control, bool retained) : FRetained(retained), FControl(control)
 {
     // Every pixel comes from the buffer: nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -62,8 +63,47 @@ bool TkSurfaceWidget::EnsureBuffer()
     return true;
 }
 
+bool TkSurfaceWidget::ComposeIntoBackingStore(QPaintEvent* event)
+{
+    QPainter probe(this);
+    QPaintEngine* engine = probe.paintEngine();
+    QPaintDevice* device = engine ? engine->paintDevice() : nullptr;
+    const QTransform toDevice = probe.deviceTransform();
+    probe.end();
+    if (!device || device->devType() != QInternal::Image || toDevice.type() > QTransform::TxTranslate)
+        return false;
+    QImage* store = static_cast<QImage*>(device);
+    const QPoint origin = toDevice.map(QPoint(0, 0));
+    // Opaque pixels (every pixel a composition sets is opaque) read the same
+    // in both formats.
+    const bool plain = store->format() == QImage::Format_RGB32 || store->format() == QImage::Format_ARGB32_Premultiplied;
+    if (!plain || store->devicePixelRatio() != 1.0 || !store->rect().contains(QRect(origin, size())))
+        return false;
+    // This widget's place in the backing store, as an image of its own (no copy).
+    QImage place(store->bits() + origin.y() * store->bytesPerLine() + origin.x() * 4, width(), height(),
+                 store->bytesPerLine(), store->format());
+    FBuffer = QImage();
+    FDirtyControls.clear();
+    FDirty = QRegion();
+    // Only the region Qt asks for: opaque child widgets are already left out
+    // of it, and what lies beneath them must stay as they painted it.
+    for (const QRect& r : event->region())
+        Application->Guard(FControl, [&] { FControl->PaintSurface(place, FromQRect(r)); }, true);
+    ++FCompositions;
+    return true;
+}
+
 void TkSurfaceWidget::paintEvent(QPaintEvent* event)
 {
+    if (!FRetained) {
+        const QRect before = geometry();
+        if (ComposeIntoBackingStore(event)) {
+            if (geometry() != before)
+                QMetaObject::invokeMethod(this, [this] { update(); }, Qt::QueuedConnection);
+            Composed();
+            return;
+        }
+    }
     if (EnsureBuffer()) {
         FDirty = QRegion(rect());
         FDirtyControls.clear();
@@ -116,6 +156,11 @@ void TkSurfaceWidget::paintEvent(QPaintEvent* event)
         p.setClipRect(shown);
         p.drawImage(QPointF(0, 0), FBuffer);
     }
+    Composed();
+}
+
+void TkSurfaceWidget::Composed()
+{
     if (!FPainted) {
         FPainted = true;
         Application->SurfacePainted(FControl);

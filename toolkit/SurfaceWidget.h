@@ -7,6 +7,13 @@
 // that covers itself) and otherwise just hands the buffer to Qt's backing
 // store. An exposure therefore costs one copy, a ring changing its look one
 // ring-sized composition and one ring-sized copy.
+//
+// A surface made without retention (a form's client area: a fill and a few
+// labels, cheap to compose, as large as the window) keeps no buffer where
+// Qt's backing store is a plain 32-bit image (RGB32, or premultiplied ARGB32): it composes straight into the
+// backing store at its place, so its pixels are never copied on their way to
+// the screen and the window's size is not held twice. Elsewhere it falls back
+// to a buffer of its own.
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
@@ -19,7 +26,7 @@ class TControl;
 
 class TkSurfaceWidget : public QWidget {
 public:
-    explicit TkSurfaceWidget(TWinControl* control);
+    explicit TkSurfaceWidget(TWinControl* control, bool retained = true);
     bool Painted() const { return FPainted; }
     TWinControl* Control() const { return FControl; }
 
@@ -40,6 +47,12 @@ protected:
 private:
     // True when the buffer was (re)made, which makes all of it stale.
     bool EnsureBuffer();
+    // Composes the paint's region straight into Qt's backing store; false
+    // (nothing done) where the backing store is no plain 32-bit image.
+    bool ComposeIntoBackingStore(QPaintEvent* event);
+    void Composed();
+
+    bool FRetained;
 
     TWinControl* FControl;
     QImage FBuffer;

@@ -180,10 +180,16 @@ def main():
         sys.exit("measure.py: no DISPLAY; run it under tools/with-desktop.sh")
 
     build = os.path.abspath(args.build)
-    settings_bin = os.path.join(build, "Settings", "Settings")
-    startup_anchor = os.path.join(build, "bench", "desktop", "startup_anchor")
-    popup_anchor = os.path.join(build, "bench", "desktop", "popup_anchor")
-    probe = os.path.join(build, "bench", "desktop", "xprobe")
+    # Written by the build (bench/desktop/CMakeLists.txt): the programs' real paths.
+    with open(os.path.join(build, "bench", "desktop", "programs.json")) as f:
+        programs = json.load(f)
+    settings_bin = programs["settings"]
+    startup_anchor = programs["startup_anchor"]
+    popup_anchor = programs["popup_anchor"]
+    probe = programs["xprobe"]
+    for path in (settings_bin, startup_anchor, popup_anchor, probe):
+        if not path or not os.access(path, os.X_OK):
+            sys.exit(f"measure.py: {path or 'xprobe'} is not built (cmake --build {args.build})")
 
     workdir = tempfile.mkdtemp(prefix="settings-measure-")
     runtime = os.path.join(workdir, "runtime")
