@@ -12,7 +12,6 @@
 #include "toolkit/Accessible.h"
 #include "toolkit/Form.h"
 #include "toolkit/Pointer.h"
-#include "toolkit/X11FrameRefresh.h"
 #include "toolkit/X11Frames.h"
 #include "toolkit/QtApplication.h"
 #include "toolkit/WinApi.h"
@@ -84,7 +83,6 @@ void TApplication::Initialize(int& argc, char** argv)
     Screen = new TScreen(nullptr);
     TkPointer::Install();
     TkX11Frames::Start();
-    TkX11FrameRefresh::Install();
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, gQtApp,
                      [] {
                          if (Application)

@@ -5,7 +5,10 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QPointer>
+#include <QMoveEvent>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <QtGui/qguiapplication_platform.h>
 #include <chrono>
 #include <cstring>
@@ -97,6 +100,8 @@ public:
         if (type != "xcb_generic_event_t")
             return false;
         auto* ev = static_cast<xcb_generic_event_t*>(message);
+        if ((ev->response_type & 0x7f) == XCB_PROPERTY_NOTIFY)
+            return FrameAnnounced(reinterpret_cast<xcb_property_notify_event_t*>(ev));
         if ((ev->response_type & 0x7f) != XCB_LEAVE_NOTIFY)
             return false;
         auto* e = reinterpret_cast<xcb_leave_notify_event_t*>(ev);
@@ -109,6 +114,32 @@ public:
         return false;
     }
     QHash<xcb_window_t, QPointer<QWidget>> Frames;
+    xcb_atom_t Extents = XCB_ATOM_NONE;
+
+private:
+    // Qt measures a window's frame again only when the window moves: when the
+    // window manager announces the frame after the last move of a window it
+    // has just mapped, Qt would go on without it until the window next moved.
+    bool FrameAnnounced(const xcb_property_notify_event_t* e)
+    {
+        if (e->atom != Extents)
+            return false;
+        for (QWindow* w : QGuiApplication::topLevelWindows()) {
+            if (w->winId() != e->window)
+                continue;
+            // Once Qt has taken in the new property: a move to where the
+            // window is makes it measure the frame again and tell the widget.
+            QPointer<QWindow> window(w);
+            QTimer::singleShot(0, [window] {
+                if (!window || !window->isVisible())
+                    return;
+                QMoveEvent move(window->position(), window->position());
+                QCoreApplication::sendEvent(window, &move);
+            });
+            break;
+        }
+        return false;
+    }
 };
 FrameFilter* gFilter = nullptr;
 } // namespace
@@ -119,6 +150,7 @@ void TkX11Frames::Start()
     if (!c || gFilter)
         return;
     gFilter = new FrameFilter;
+    gFilter->Extents = Atom(c, "_NET_FRAME_EXTENTS");
     qApp->installNativeEventFilter(gFilter);
     const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     for (int tool = 0; tool < 2; ++tool) {

@@ -1,7 +1,8 @@
 #pragma once
 // What the X11 window manager knows about our windows' frames, asked of it
 // directly: the frame thickness of a normal and of a tool window before the
-// first of its kind is shown, the pointer leaving a window's frame (which
+// first of its kind is shown, Qt kept in step with the frames it announces,
+// the pointer leaving a window's frame (which
 // the window itself never hears of), and the end of a window's withdrawal
 // before it is shown again. Elsewhere (offscreen, Wayland) every
 // call answers "unknown" or does nothing.
