@@ -219,9 +219,12 @@ TEST_F(DesktopTest, AHeldPopupLeftThroughItsCaptionForAnotherProgramCloses)
     // Another program's window beside the popup, above the board.
     const TPoint other{popup->Left() + popup->Width() + 60, popup->Top()};
     const std::string geometry = "+" + std::to_string(other.X) + "+" + std::to_string(other.Y);
-    ASSERT_EQ(std::system(("xmessage -geometry " + geometry + " 'another program' & "
-                           "xdotool search --sync --name xmessage >/dev/null").c_str()),
-              0);
+    ASSERT_EQ(std::system(("xmessage -title another-program -geometry " + geometry +
+                           " 'another program' >/dev/null 2>&1 </dev/null & "
+                           "timeout 20 xdotool search --sync --name another-program >/dev/null")
+                              .c_str()),
+              0)
+        << "the other program's window did not come up";
     ASSERT_TRUE(desktop_test::WindowManagerBarrier());
     PointerTo(CentreOf(popup));
     ASSERT_TRUE(WaitFor([&] { return popup->CloseOnLeave(); }));
@@ -232,5 +235,5 @@ TEST_F(DesktopTest, AHeldPopupLeftThroughItsCaptionForAnotherProgramCloses)
     PointerTo(TPoint{other.X + 30, other.Y + 30});
     EXPECT_TRUE(WaitFor([&] { return !popup->Visible(); }));
     EXPECT_FALSE(ring->Lit());
-    std::system("pkill -x xmessage");
+    std::system("pkill -f 'xmessage -title another-program'");
 }
