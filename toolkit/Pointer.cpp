@@ -120,6 +120,7 @@ void TkPointer::PointerAt(QWindow* window, QPointF local, QPointF global)
         LeaveFrame(form);
     else if (FOnFrame.Get())
         FOnFrame = TGuard<TForm>();
+    // Asked again: the frame's leave may have closed or destroyed forms.
     MoveTo(ControlAt(FormOf(window), local, global), window, local, global);
 }
 

@@ -79,10 +79,16 @@ bool WindowManagerRuns(xcb_connection_t* c)
     return runs;
 }
 
-bool ReadExtents(xcb_connection_t* c, xcb_window_t w, QMargins& out)
+xcb_atom_t ExtentsAtom(xcb_connection_t* c)
 {
     static const xcb_atom_t extents = Atom(c, "_NET_FRAME_EXTENTS");
-    xcb_get_property_reply_t* r = xcb_get_property_reply(c, xcb_get_property(c, 0, w, extents, XCB_ATOM_CARDINAL, 0, 4), nullptr);
+    return extents;
+}
+
+bool ReadExtents(xcb_connection_t* c, xcb_window_t w, QMargins& out)
+{
+    xcb_get_property_reply_t* r =
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, ExtentsAtom(c), XCB_ATOM_CARDINAL, 0, 4), nullptr);
     bool ok = r && xcb_get_property_value_length(r) >= 16;
     if (ok) {
         const auto* v = static_cast<const uint32_t*>(xcb_get_property_value(r));
@@ -115,6 +121,9 @@ public:
     }
     QHash<xcb_window_t, QPointer<QWidget>> Frames;
     xcb_atom_t Extents = XCB_ATOM_NONE;
+    // The frames the window manager has announced, per window, as last read;
+    // an announcement makes the next question read it again.
+    QHash<xcb_window_t, QMargins> Announced;
 
 private:
     // Qt measures a window's frame again only when the window moves: when the
@@ -124,6 +133,7 @@ private:
     {
         if (e->atom != Extents)
             return false;
+        Announced.remove(e->window);
         for (QWindow* w : QGuiApplication::topLevelWindows()) {
             if (w->winId() != e->window)
                 continue;
@@ -150,7 +160,7 @@ void TkX11Frames::Start()
     if (!c || gFilter)
         return;
     gFilter = new FrameFilter;
-    gFilter->Extents = Atom(c, "_NET_FRAME_EXTENTS");
+    gFilter->Extents = ExtentsAtom(c);
     qApp->installNativeEventFilter(gFilter);
     const xcb_atom_t request = Atom(c, "_NET_REQUEST_FRAME_EXTENTS");
     for (int tool = 0; tool < 2; ++tool) {
@@ -246,10 +256,16 @@ void TkX11Frames::AwaitWithdrawal(QWidget* topLevel)
 std::optional<QMargins> TkX11Frames::FrameOf(const QWidget* topLevel)
 {
     xcb_connection_t* c = Connection();
-    if (!c || !topLevel || !topLevel->testAttribute(Qt::WA_WState_Created))
+    if (!c || !gFilter || !topLevel || !topLevel->testAttribute(Qt::WA_WState_Created))
         return std::nullopt;
+    // Asked at every move and resize of a shown form: a round trip to the
+    // server only when the window manager has announced something new.
+    const auto id = xcb_window_t(topLevel->winId());
+    if (auto it = gFilter->Announced.constFind(id); it != gFilter->Announced.cend())
+        return *it;
     QMargins m;
-    if (!ReadExtents(c, xcb_window_t(topLevel->winId()), m))
+    if (!ReadExtents(c, id, m))
         return std::nullopt;
+    gFilter->Announced.insert(id, m);
     return m;
 }
